@@ -1,0 +1,22 @@
+// Römische Zahlen: start-up. Loads the exercise window and runs until the
+// program is ended through "Ende" or a window's frame.
+
+#include "numeral.h"
+#include "program.h"
+#include "randomsource.h"
+#include "timeofday.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TimerSeededRandom random;
+    SystemTimeOfDay clock;
+    NumeralEngine engine(random, clock);
+    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    program.ShowExercise();
+    return QApplication::exec();
+}

@@ -1,0 +1,56 @@
+#include "program.h"
+
+#include "form1.h"
+#include "form2.h"
+
+Program::Program(NumeralEngine &engine, EndFunction end) : engine_(engine), end_(std::move(end))
+{
+}
+
+Program::~Program()
+{
+    delete exercise_;
+    delete gameOver_;
+}
+
+Form1 &Program::ShowExercise()
+{
+    if (!exercise_) {
+        exercise_ = new Form1(*this, engine_);
+        exercise_->Form_Load();
+    }
+    exercise_->show();
+    return *exercise_;
+}
+
+void Program::UnloadExercise()
+{
+    if (!exercise_)
+        return;
+    Form1 *window = exercise_;
+    exercise_ = nullptr;
+    window->hide();
+    // Called from a handler of the window itself: the toolkit deletes it once
+    // that handler has returned.
+    window->deleteLater();
+}
+
+Form2 &Program::ShowGameOver()
+{
+    if (!gameOver_)
+        gameOver_ = new Form2(*this);
+    gameOver_->show();
+    return *gameOver_;
+}
+
+void Program::EndProgram()
+{
+    if (endRequested_)
+        return;
+    endRequested_ = true;
+    if (exercise_)
+        exercise_->hide();
+    if (gameOver_)
+        gameOver_->hide();
+    end_(0);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "form1.h"
+#include "form2.h"
+#include "windowhost.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class Form1;
+class Form2;
+class NumeralEngine;
+
+// Owns the two windows of the program: loads, shows and unloads them, and
+// passes the request to end the program on to the function given at start.
+class Program final : public WindowHost {
+public:
+    using EndFunction = std::function<void(int exitCode)>;
+
+    Program(NumeralEngine &engine, EndFunction end);
+    ~Program() override;
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    Form1 &ShowExercise() override;
+    void UnloadExercise() override;
+    Form2 &ShowGameOver() override;
+    void EndProgram() override;
+
+    // The exercise window while it is loaded, else null.
+    Form1 *exercise() const { return exercise_; }
+    // The game-over window once it has been loaded, else null.
+    Form2 *gameOver() const { return gameOver_; }
+    bool endRequested() const { return endRequested_; }
+
+private:
+    NumeralEngine &engine_;
+    EndFunction end_;
+    QPointer<Form1> exercise_;
+    QPointer<Form2> gameOver_;
+    bool endRequested_ = false;
+};

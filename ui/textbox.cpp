@@ -1,0 +1,41 @@
+#include "textbox.h"
+
+#include <QTextDocument>
+#include <QTextOption>
+
+TextBox::TextBox(QWidget *parent) : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::NoFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
+    document()->setDocumentMargin(kTextMargin);
+}
+
+QString TextBox::text() const
+{
+    return toPlainText();
+}
+
+void TextBox::setText(const QString &text)
+{
+    setPlainText(maxLength_ > 0 ? text.left(maxLength_) : text);
+}
+
+void TextBox::setMaxLength(int length)
+{
+    maxLength_ = length < 0 ? 0 : length;
+    if (maxLength_ > 0 && text().size() > maxLength_)
+        setText(text());
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTextEdit>
+
+// A text box as the windows use it: several lines that wrap at the box's
+// width, text centred, read-only for the learner. Only code sets the text,
+// and the maximum length (0: none) cuts text set by code as well.
+class TextBox : public QTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int length);
+
+    // Space between the frame and the text, in pixels.
+    static constexpr int kTextMargin = 1;
+
+private:
+    int maxLength_ = 0;
+};
