@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     TimerSeededRandom random;
     SystemTimeOfDay clock;
     NumeralEngine engine(random, clock);
-    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    Program program(engine, &Program::LeaveEventLoop);
     program.ShowExercise();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "form1.h"
 #include "form2.h"
 
+#include <QCoreApplication>
+
 Program::Program(NumeralEngine &engine, EndFunction end) : engine_(engine), end_(std::move(end))
 {
 }
@@ -53,4 +55,9 @@ void Program::EndProgram()
     if (gameOver_)
         gameOver_->hide();
     end_(0);
+}
+
+void Program::LeaveEventLoop(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
 }

@@ -34,6 +34,9 @@ public:
     Form2 *gameOver() const { return gameOver_; }
     bool endRequested() const { return endRequested_; }
 
+    // How the running program ends: it leaves the event loop with the code.
+    static void LeaveEventLoop(int exitCode);
+
 private:
     NumeralEngine &engine_;
     EndFunction end_;

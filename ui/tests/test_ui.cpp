@@ -1,0 +1,91 @@
+// The behaviour the windows rely on from our controls.
+
+#include "optionbutton.h"
+#include "textbox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+class TestUi : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The maximum length cuts text set by code; lengths count characters.
+    void maxLength_data()
+    {
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("no limit") << 0 << "MMMDCCCLXXXVIIII" << "MMMDCCCLXXXVIIII";
+        QTest::newRow("fits") << 15 << "MMMDCCCLXXXVIII" << "MMMDCCCLXXXVIII";
+        QTest::newRow("one over") << 15 << "MMMDCCCLXXXVIIII" << "MMMDCCCLXXXVIII";
+        QTest::newRow("umlauts count once") << 3 << "ÄÖÜß" << "ÄÖÜ";
+        QTest::newRow("blanks kept") << 12 << " 50" << " 50";
+        QTest::newRow("inner blanks kept") << 0 << "0 12" << "0 12";
+        QTest::newRow("empty") << 5 << "" << "";
+    }
+    void maxLength()
+    {
+        QFETCH(int, maxLength);
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        TextBox box;
+        box.setMaxLength(maxLength);
+        box.setText(text);
+        QCOMPARE(box.text(), kept);
+    }
+
+    // Lowering the limit cuts the text the box already holds.
+    void lowerLimitCutsText()
+    {
+        TextBox box;
+        box.setText(QStringLiteral("ABCDEF"));
+        box.setMaxLength(4);
+        QCOMPARE(box.text(), QStringLiteral("ABCD"));
+    }
+
+    // The learner cannot type into a box.
+    void readOnlyForTheLearner()
+    {
+        QWidget window;
+        auto *box = new TextBox(&window);
+        box->setText(QStringLiteral("XII"));
+        window.show();
+        box->setFocus();
+        QTest::keyClicks(box->viewport(), QStringLiteral("abc"));
+        QTest::keyClick(box->viewport(), Qt::Key_Backspace);
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+        QTest::keyClick(box->viewport(), Qt::Key_Delete);
+        QCOMPARE(box->text(), QStringLiteral("XII"));
+    }
+
+    // Selection raises Click at once, by code as by the learner; selecting
+    // the selected one again raises nothing.
+    void optionClick()
+    {
+        QWidget window;
+        auto *one = new OptionButton(&window);
+        auto *two = new OptionButton(&window);
+        one->setGeometry(0, 0, 100, 20);
+        two->setGeometry(0, 30, 100, 20);
+        one->setText(QStringLiteral("Arabisch  ->  Römisch"));
+        two->setText(QStringLiteral("Römisch  ->  Arabisch"));
+        window.show();
+        QSignalSpy spyOne(one, &OptionButton::Click);
+        QSignalSpy spyTwo(two, &OptionButton::Click);
+        one->setChecked(true);
+        QCOMPARE(spyOne.count(), 1);
+        one->setChecked(true);
+        QCOMPARE(spyOne.count(), 1);
+        QTest::mouseClick(two, Qt::LeftButton, Qt::NoModifier, two->rect().center());
+        QCOMPARE(spyTwo.count(), 1);
+        QVERIFY(!one->isChecked());
+        QTest::mouseClick(two, Qt::LeftButton, Qt::NoModifier, two->rect().center());
+        QCOMPARE(spyTwo.count(), 1);
+        QCOMPARE(spyOne.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "test_ui.moc"
