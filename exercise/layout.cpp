@@ -72,6 +72,7 @@ Form1::Form1(WindowHost &host, NumeralEngine &engine) : host_(host), engine_(eng
 {
     BuildLayout();
     ConnectHandlers();
+    ConnectKeyboard();
 }
 
 void Form1::BuildLayout()
