@@ -1,0 +1,194 @@
+// The program as it is installed: cmake --install into a fresh prefix, then
+// the files checked where desktops look for them, the desktop entry and the
+// metainfo checked by the freedesktop.org and AppStream validators, and the
+// version the metainfo and the package carry.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kAppId = QStringLiteral(RZ_APP_ID);
+
+struct Run {
+    int exitCode = -1;
+    QString output;
+};
+
+Run RunProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        run.output = QStringLiteral("did not finish: ") + process.errorString();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.output = QString::fromUtf8(process.readAll());
+    return run;
+}
+
+// The value of a key of the desktop entry's main group.
+QString DesktopEntryValue(const QString &path, const QString &key)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    bool inMainGroup = false;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1Char('[')))
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+        else if (inMainGroup && line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    }
+    return QString();
+}
+
+QString MetainfoReleaseVersion(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("release"))
+            return xml.attributes().value(QLatin1String("version")).toString();
+        if (xml.hasError())
+            break;
+    }
+    return QString();
+}
+
+QString CPackVersion()
+{
+    QFile file(QStringLiteral(RZ_BUILD_DIR "/CPackConfig.cmake"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    static const QRegularExpression set(QStringLiteral("^set\\(CPACK_PACKAGE_VERSION \"([^\"]*)\"\\)$"),
+                                        QRegularExpression::MultilineOption);
+    return set.match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+} // namespace
+
+class TestPackaging : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir prefix_;
+
+    QString Installed(const QString &path) const { return prefix_.filePath(path); }
+    QString DesktopEntry() const { return Installed(QStringLiteral("share/applications/%1.desktop").arg(kAppId)); }
+    QString Metainfo() const { return Installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId)); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(prefix_.isValid());
+        const Run install = RunProgram(QStringLiteral(RZ_CMAKE_COMMAND),
+                                       {QStringLiteral("--install"), QStringLiteral(RZ_BUILD_DIR),
+                                        QStringLiteral("--prefix"), prefix_.path()});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+    }
+
+    void installedFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("executable");
+        QTest::newRow("executable") << "bin/roemische-zahlen" << true;
+        QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(kAppId) << false;
+        QTest::newRow("metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId) << false;
+        QTest::newRow("icon") << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId) << false;
+    }
+    void installedFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, executable);
+        const QFileInfo file(Installed(path));
+        QVERIFY2(file.isFile(), qPrintable(path));
+        QCOMPARE(file.isExecutable(), executable);
+    }
+
+    // The menu entry starts the installed program and shows the installed
+    // icon, which is a drawable SVG.
+    void desktopEntryFindsItsFiles_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Exec") << "Exec" << "bin/%1";
+        QTest::newRow("Icon") << "Icon" << "share/icons/hicolor/scalable/apps/%1.svg";
+    }
+    void desktopEntryFindsItsFiles()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, path);
+        const QString value = DesktopEntryValue(DesktopEntry(), key);
+        QVERIFY2(!value.isEmpty(), qPrintable(key));
+        const QString file = Installed(path.arg(value));
+        QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+        if (key == QLatin1String("Icon")) {
+            QSvgRenderer icon(file);
+            QVERIFY(icon.isValid());
+        }
+    }
+
+    void validators_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("package");
+        QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{DesktopEntry()}
+                                       << "desktop-file-utils";
+        QTest::newRow("metainfo")
+            << "appstreamcli" << QStringList{QStringLiteral("validate"), QStringLiteral("--no-net"), Metainfo()}
+            << "appstream";
+        // The metainfo together with the desktop entry it launches.
+        QTest::newRow("installed tree")
+            << "appstreamcli"
+            << QStringList{QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefix_.path()}
+            << "appstream";
+    }
+    void validators()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, package);
+        const QString path = QStandardPaths::findExecutable(program);
+        QVERIFY2(!path.isEmpty(),
+                 qPrintable(QStringLiteral("%1 is missing; ./dev installs it with %2").arg(program, package)));
+        const Run run = RunProgram(path, arguments);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        // desktop-file-validate reports warnings with success. Its hints are
+        // accepted: the entry belongs in both the education and the games
+        // menu on purpose.
+        static const QRegularExpression problem(QStringLiteral(": (error|warning): "));
+        QVERIFY2(!problem.match(run.output).hasMatch(), qPrintable(run.output));
+    }
+
+    void version_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::newRow("metainfo release") << MetainfoReleaseVersion(Metainfo());
+        QTest::newRow("Debian package") << CPackVersion();
+    }
+    void version()
+    {
+        QFETCH(QString, version);
+        QCOMPARE(version, QStringLiteral("1.00"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPackaging)
+#include "test_packaging.moc"
