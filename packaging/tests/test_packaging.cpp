@@ -1,11 +1,14 @@
 // The program as it is installed: cmake --install into a fresh prefix, then
 // the files checked where desktops look for them, the desktop entry and the
 // metainfo checked by the freedesktop.org and AppStream validators, and the
-// version the metainfo and the package carry.
+// version the metainfo and the package carry. Also the icon file drawn for
+// the Windows build.
 
-#include <QDir>
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -69,6 +72,33 @@ QString MetainfoReleaseVersion(const QString &path)
             break;
     }
     return QString();
+}
+
+// The images of a Windows icon file by their size; each is a PNG.
+QMap<int, QImage> IconImages(const QString &path)
+{
+    QMap<int, QImage> images;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return images;
+    const QByteArray ico = file.readAll();
+    QDataStream in(ico);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 reserved = 1, type = 0, count = 0;
+    in >> reserved >> type >> count;
+    if (reserved != 0 || type != 1)
+        return images;
+    for (int i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        quint8 width = 0, height = 0, colours = 0, pad = 0;
+        quint16 planes = 0, bits = 0;
+        quint32 bytes = 0, offset = 0;
+        in >> width >> height >> colours >> pad >> planes >> bits >> bytes >> offset;
+        const int side = width == 0 ? 256 : width;
+        if (height != width || bits != 32 || qint64(offset) + bytes > ico.size())
+            return {};
+        images.insert(side, QImage::fromData(ico.mid(offset, bytes), "PNG"));
+    }
+    return images;
 }
 
 QString CPackVersion()
@@ -175,6 +205,27 @@ private Q_SLOTS:
         // menu on purpose.
         static const QRegularExpression problem(QStringLiteral(": (error|warning): "));
         QVERIFY2(!problem.match(run.output).hasMatch(), qPrintable(run.output));
+    }
+
+    // The Windows icon file drawn at build time: the sizes Windows asks for
+    // most, each image of its stated size, the tablet opaque in the middle
+    // and the corners clear.
+    void windowsIcon_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size : {16, 24, 32, 48, 256})
+            QTest::addRow("%d", size) << size;
+    }
+    void windowsIcon()
+    {
+        QFETCH(int, size);
+        const QMap<int, QImage> images = IconImages(QStringLiteral(RZ_WINDOWS_ICON));
+        QVERIFY2(images.contains(size), qPrintable(QStringLiteral("sizes: %1").arg(images.size())));
+        const QImage &image = images.value(size);
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
 
     void version_data()
