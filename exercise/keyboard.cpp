@@ -13,6 +13,9 @@
 
 namespace {
 
+// Qt already leaves the shortcut of a hidden or disabled button inactive;
+// the keys check it themselves all the same, the Return key above all,
+// whose shortcut belongs to the window.
 bool Pressable(const QAbstractButton *button)
 {
     return button->isVisible() && button->isEnabled();
@@ -38,7 +41,8 @@ void PressOnLetter(QAbstractButton *button, Qt::Key letter)
     PressOnKeys(button, {QKeySequence(letter), QKeySequence(Qt::SHIFT | letter)});
 }
 
-// A digit key answers to its digit on the main row and on the keypad.
+// A digit key answers to its digit on the main row and on the keypad. The
+// keypad is named as well, rather than left to the platform's key mapping.
 void PressOnDigit(QAbstractButton *button, Qt::Key digit)
 {
     PressOnKeys(button, {QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)});
