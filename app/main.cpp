@@ -1,6 +1,7 @@
 // Römische Zahlen: start-up. Loads the exercise window and runs until the
 // program is ended through "Ende" or a window's frame.
 
+#include "identity.h"
 #include "numeral.h"
 #include "program.h"
 #include "randomsource.h"
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    IdentifyProgram();
     QApplication::setQuitOnLastWindowClosed(false);
 
     TimerSeededRandom random;

@@ -102,6 +102,7 @@ protected:
 private:
     void BuildLayout();
     void ConnectHandlers();
+    void ConnectKeyboard();
     void SelectDirection(qint16 direction);
     void AppendCaption(TextBox *box, const QPushButton *key);
     static void RemoveLastCharacter(TextBox *box);

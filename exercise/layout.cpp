@@ -72,6 +72,7 @@ Form1::Form1(WindowHost &host, NumeralEngine &engine) : host_(host), engine_(eng
 {
     BuildLayout();
     ConnectHandlers();
+    ConnectKeyboard();
 }
 
 void Form1::BuildLayout()
@@ -138,6 +139,16 @@ void Form1::BuildLayout()
     for (QLabel *label : {Label1, Label2, Label3})
         SetColour(label, QPalette::WindowText, Qt::black);
     SetColour(Text4, QPalette::Text, kDesktopColour);
+
+    // Names for screen readers: what each box holds. The buttons are read
+    // by their captions.
+    setAccessibleName(QStringLiteral("Römische Zahlen – Übung"));
+    Text1->setAccessibleName(QStringLiteral("Titel"));
+    Text2->setAccessibleName(QStringLiteral("Arabische Zahl"));
+    Text3->setAccessibleName(QStringLiteral("Römische Zahl"));
+    Text4->setAccessibleName(QStringLiteral("Punkte"));
+    Text5->setAccessibleName(QStringLiteral("Bewertung"));
+    Text6->setAccessibleName(QStringLiteral("Lösung"));
 
     Command3->setEnabled(false);
 

@@ -27,6 +27,8 @@ Form2::Form2(WindowHost &host) : host_(host)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Mathematik in der ZEL:"));
+    // The name screen readers give the window.
+    setAccessibleName(QStringLiteral("Römische Zahlen – Spiel verloren"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(StandardFont());

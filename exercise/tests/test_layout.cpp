@@ -285,7 +285,11 @@ private Q_SLOTS:
         Form1 &form = loaded.form;
         for (QPushButton *key : {form.Command12, form.Command13, form.Command14})
             QVERIFY(form.Command22->geometry().contains(key->geometry()));
-        QCOMPARE(form.children().last(), static_cast<QObject *>(form.Command22));
+        QWidget *topmost = nullptr;
+        for (QObject *child : form.children()) // in stacking order, bottom first
+            if (child->isWidgetType())
+                topmost = static_cast<QWidget *>(child);
+        QCOMPARE(topmost, static_cast<QWidget *>(form.Command22));
         QCOMPARE(form.Command22->geometry().bottom(), form.Command12->geometry().bottom());
         QVERIFY(form.Option1->geometry().right() >= form.width());
     }

@@ -1,0 +1,59 @@
+// Draws the exercise window for the README: the real window, loaded through
+// Program, in the middle of an exercise. Run on Qt's offscreen platform
+// (./dev screenshot).
+//
+// usage: screenshot OUTPUT.png
+
+#include "form1.h"
+#include "identity.h"
+#include "numeral.h"
+#include "program.h"
+#include "randomsource.h"
+#include "timeofday.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+// Always draws 1994, so that the picture stays the same from run to run.
+class Draw1994 final : public RandomSource {
+public:
+    void Randomize() override {}
+    float Rnd(long long) override { return static_cast<float>(1994 / 3999.0); }
+};
+
+class Noon final : public TimeOfDay {
+public:
+    QString TimeText() const override { return QStringLiteral("12:00:30"); }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    IdentifyProgram();
+    if (QCoreApplication::arguments().size() != 2) {
+        std::fputs("usage: screenshot OUTPUT.png\n", stderr);
+        return 2;
+    }
+
+    Draw1994 random;
+    Noon clock;
+    NumeralEngine engine(random, clock);
+    Program program(engine, [](int) {});
+    Form1 &window = program.ShowExercise();
+    // "Neue Zahl", then the first letters of the answer, MCM.
+    for (QPushButton *button : {window.Command1, window.Command4, window.Command6, window.Command4})
+        button->click();
+    QApplication::processEvents();
+
+    if (!window.grab().save(QCoreApplication::arguments().at(1))) {
+        std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(QCoreApplication::arguments().at(1)));
+        return 1;
+    }
+    return 0;
+}

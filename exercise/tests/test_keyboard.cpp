@@ -1,0 +1,165 @@
+// The physical keyboard on the real, shown exercise window: every key of the
+// keyboard table presses its on-screen key in the direction that asks for
+// it, and does nothing in the other direction or once the game is lost.
+
+#include "form1.h"
+#include "optionbutton.h"
+#include "guitest.h"
+#include "harness.h"
+#include "textbox.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Presses one key on the keyboard, delivered like a real key press to the
+// widget that has the focus. A single character is typed as it is (upper
+// case as with Caps Lock); anything else is a key name as Qt writes it,
+// such as "Shift+M", "Num+1", "Return", "Backspace".
+void Press(const QString &key)
+{
+    QWidget *const toFocus = nullptr;
+    if (key.size() == 1) {
+        QTest::keyClick(toFocus, key.at(0).toLatin1());
+        return;
+    }
+    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
+    QVERIFY2(sequence.count() == 1, qPrintable(QStringLiteral("no key: ") + key));
+    QTest::keyClick(toFocus, sequence[0].key(), sequence[0].keyboardModifiers());
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keyboardTable_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text2");
+        QTest::addColumn<QString>("text3");
+        QTest::addColumn<QString>("text5");
+        QTest::addColumn<QString>("text4");
+        QTest::addColumn<bool>("okEnabled");
+        QTest::addColumn<bool>("newNumberEnabled");
+        QTest::addColumn<bool>("lost");
+
+        const int a2r = Form1::ArabicToRoman;
+        const int r2a = Form1::RomanToArabic;
+        const QString none;
+
+        // Arabic to Roman: the letters answer, the digits are dead.
+        QTest::newRow("a2r: Return asks a number")
+            << a2r << 12 << "Return" << "0 12" << none << none << " 50" << true << false << false;
+        QTest::newRow("a2r: letters in lower case")
+            << a2r << 12 << "Return m d c l x v i" << "0 12" << "MDCLXVI" << none << " 50" << true << false << false;
+        QTest::newRow("a2r: letters with Shift")
+            << a2r << 12 << "Return Shift+M Shift+D Shift+C Shift+L Shift+X Shift+V Shift+I"
+            << "0 12" << "MDCLXVI" << none << " 50" << true << false << false;
+        QTest::newRow("a2r: letters with Caps Lock")
+            << a2r << 12 << "Return M D C L X V I" << "0 12" << "MDCLXVI" << none << " 50" << true << false << false;
+        QTest::newRow("a2r: letters before the first number")
+            << a2r << 12 << "x i" << none << "XI" << none << " 50" << false << true << false;
+        QTest::newRow("a2r: digits are dead")
+            << a2r << 12 << "Return 1 2 3 4 5 6 7 8 9 0 Num+1 Num+5 Num+0"
+            << "0 12" << none << none << " 50" << true << false << false;
+        QTest::newRow("a2r: Backspace deletes the last letter")
+            << a2r << 12 << "Return x i i i Backspace" << "0 12" << "XII" << none << " 50" << true << false << false;
+        QTest::newRow("a2r: Backspace on an empty answer")
+            << a2r << 12 << "Return x Backspace Backspace" << "0 12" << none << none << " 50" << true << false << false;
+        QTest::newRow("a2r: Return presses OK, right")
+            << a2r << 12 << "Return x i i Return" << "0 12" << "XII" << "Richtig" << " 60" << false << true << false;
+        QTest::newRow("a2r: Enter presses OK, wrong")
+            << a2r << 12 << "Return x i Enter" << "0 12" << "XI" << "Falsch" << " 25" << false << true << false;
+        QTest::newRow("a2r: keypad Enter presses OK")
+            << a2r << 12 << "Num+Enter x i i Num+Enter" << "0 12" << "XII" << "Richtig" << " 60" << false << true << false;
+        QTest::newRow("a2r: Return after the verdict asks the next number")
+            << a2r << 12 << "Return x i i Return Return" << "0 12" << none << none << " 60" << true << false << false;
+
+        // Roman to Arabic: the digits answer, the letters are dead.
+        QTest::newRow("r2a: Return asks a number")
+            << r2a << 1994 << "Return" << none << "MCMXCIV" << none << " 50" << true << false << false;
+        QTest::newRow("r2a: digits on the main row")
+            << r2a << 1994 << "Return 1 2 3 4 5 6 7 8 9 0"
+            << "1234567890" << "MCMXCIV" << none << " 50" << true << false << false;
+        QTest::newRow("r2a: digits on the keypad")
+            << r2a << 1994 << "Return Num+1 Num+2 Num+3 Num+4 Num+5 Num+6 Num+7 Num+8 Num+9 Num+0"
+            << "1234567890" << "MCMXCIV" << none << " 50" << true << false << false;
+        QTest::newRow("r2a: letters are dead")
+            << r2a << 1994 << "Return m d c l x v i Shift+M Shift+I M I"
+            << none << "MCMXCIV" << none << " 50" << true << false << false;
+        QTest::newRow("r2a: Backspace deletes the last digit")
+            << r2a << 1994 << "Return 1 9 9 4 4 Backspace" << "1994" << "MCMXCIV" << none << " 50" << true << false << false;
+        QTest::newRow("r2a: Return presses OK, right")
+            << r2a << 1994 << "Return 1 9 9 4 Return" << "1994" << "MCMXCIV" << "Richtig" << " 60" << false << true << false;
+        QTest::newRow("r2a: Enter presses OK, wrong")
+            << r2a << 1994 << "Return Num+0 Num+1 Num+9 Num+9 Num+4 Num+Enter"
+            << "01994" << "MCMXCIV" << "Falsch" << " 25" << false << true << false;
+
+        // Three wrong answers lose the game; then no key does anything, not
+        // even Return, although the hidden "Neue Zahl" is enabled.
+        const QString lose = QStringLiteral("Return Return Return Return Return Return");
+        QTest::newRow("lost after letters: every key dead")
+            << a2r << 12 << lose + " m Shift+M M x 1 Num+1 0 Backspace Return Enter Num+Enter Return"
+            << "0 12" << none << "VERLOREN" << "-25" << false << true << true;
+        QTest::newRow("lost after digits: every key dead")
+            << r2a << 1994 << lose + " 1 Num+1 0 Num+0 m Shift+M M Backspace Return Enter Num+Enter Return"
+            << none << "MCMXCIV" << "VERLOREN" << "-25" << false << true << true;
+    }
+
+    void keyboardTable()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, number);
+        QFETCH(QString, keys);
+        QFETCH(QString, text2);
+        QFETCH(QString, text3);
+        QFETCH(QString, text5);
+        QFETCH(QString, text4);
+        QFETCH(bool, okEnabled);
+        QFETCH(bool, newNumberEnabled);
+        QFETCH(bool, lost);
+
+        Harness test;
+        test.Draw({number});
+        Form1 &window = test.program.ShowExercise();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (direction == Form1::RomanToArabic)
+            RZ_CLICK(window.Option2);
+        QCOMPARE(window.mode, qint16(direction));
+
+        for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const bool answerKey = key.contains(QLatin1String("Return")) || key.contains(QLatin1String("Enter"));
+            QWidget *const focus = QApplication::focusWidget();
+            Press(key);
+            if (QTest::currentTestFailed())
+                return;
+            // A key presses its button without taking the focus to it.
+            if (!answerKey)
+                QCOMPARE(QApplication::focusWidget(), focus);
+        }
+
+        QCOMPARE(window.Text2->text(), text2);
+        QCOMPARE(window.Text3->text(), text3);
+        QCOMPARE(window.Text5->text(), text5);
+        QCOMPARE(window.Text4->text(), text4);
+        QCOMPARE(window.Command3->isEnabled(), okEnabled);
+        QCOMPARE(window.Command1->isEnabled(), newNumberEnabled);
+        QCOMPARE(window.Command22->isVisible(), lost);
+        QCOMPARE(window.Command1->isVisible(), !lost);
+        // No key reached the lost button or "Ende".
+        QCOMPARE(test.program.exercise(), &window);
+        QVERIFY(!test.program.gameOver());
+        QCOMPARE(test.endRequests, 0);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
