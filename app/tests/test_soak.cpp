@@ -433,6 +433,15 @@ QString TestSoak::CheckRules(const Program &program, const Model &model) const
     }
     if (shown != 1)
         return QStringLiteral("%1 windows visible, not exactly one").arg(shown);
+    // The lost button unloads the exercise window: destroyed, not only hidden.
+    int loaded = 0;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<const Form1 *>(w))
+            ++loaded;
+    }
+    const int wanted = model.state == State::GameOver ? 0 : 1;
+    if (loaded != wanted)
+        return QStringLiteral("%1 exercise windows exist, should be %2").arg(loaded).arg(wanted);
 
     if (model.state == State::GameOver) {
         if (program.exercise())
