@@ -47,8 +47,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char **environ; // NOLINT(readability-redundant-declaration): POSIX leaves it undeclared
-
 namespace {
 
 constexpr int kRuns = 15;
