@@ -10,6 +10,10 @@
 // same captions and no logic. Then it times one whole exercise ("Neue Zahl",
 // the answer typed on the keypad, "OK") through the real handlers.
 //
+// All runs are pinned to one processor (RZ_BENCH_CPU, 0 unless set): the
+// cores of a virtual machine can differ in speed from one moment to the next,
+// and a run that lands on the slower one would count as slow itself.
+//
 //   --game      the game, started as the program starts it
 //   --baseline  the bare window
 //   --exercise  the CPU time of one exercise, median of many
@@ -42,6 +46,7 @@
 #include <string>
 #include <vector>
 
+#include <sched.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -289,6 +294,17 @@ double Median(std::vector<double> values)
 
 int RunHarness()
 {
+    bool cpuGiven = false;
+    const int cpu = qEnvironmentVariableIntValue("RZ_BENCH_CPU", &cpuGiven);
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    CPU_SET(cpuGiven ? cpu : 0, &cpus);
+    // The children inherit the affinity.
+    if (sched_setaffinity(0, sizeof(cpus), &cpus) != 0) {
+        std::fprintf(stderr, "startbench: cannot pin itself to processor %d\n", cpuGiven ? cpu : 0);
+        return 1;
+    }
+
     std::array<char, PATH_MAX> self{};
     if (readlink("/proc/self/exe", self.data(), self.size() - 1) <= 0) {
         std::fprintf(stderr, "startbench: cannot find its own executable\n");
@@ -328,8 +344,10 @@ int RunHarness()
     const double baseRss = Median(baseRssMiB);
     const double paintRatio = gamePaint / basePaint;
     const double rssRatio = gameRss / baseRss;
-    std::printf("Start-up, medians of %d runs each, game and baseline alternating (platform %s):\n",
-                kRuns, qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    std::printf("Start-up, medians of %d runs each, game and baseline alternating "
+                "(platform %s, processor %d):\n",
+                kRuns, platform.isEmpty() ? "default" : platform.constData(), cpuGiven ? cpu : 0);
     std::printf("  %-34s %10s %10s %8s\n", "", "game", "baseline", "ratio");
     std::printf("  %-34s %10.1f %10.1f %8.3f\n", "first paint from process start (ms)",
                 gamePaint, basePaint, paintRatio);
