@@ -29,9 +29,9 @@ public:
     void EndProgram() override;
 
     // The exercise window while it is loaded, else null.
-    Form1 *exercise() const { return exercise_; }
+    Form1 *exercise() const { return exercise_.data(); }
     // The game-over window once it has been loaded, else null.
-    Form2 *gameOver() const { return gameOver_; }
+    Form2 *gameOver() const { return gameOver_.data(); }
     bool endRequested() const { return endRequested_; }
 
     // How the running program ends: it leaves the event loop with the code.

@@ -33,7 +33,7 @@ public:
 // The smallest float that is not below x.
 float AtLeast(double x)
 {
-    float f = static_cast<float>(x);
+    auto f = static_cast<float>(x);
     return static_cast<double>(f) < x ? std::nextafter(f, 1.0f) : f;
 }
 

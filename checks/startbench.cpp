@@ -1,0 +1,378 @@
+// ./dev bench: how fast the game starts and how much memory it takes, against
+// a baseline of what Qt alone costs for the same window.
+//
+// Without arguments it is the harness: it starts itself 15 times as the game
+// and 15 times as the baseline, alternating, and measures for each run the
+// time from process start to the end of the exercise window's first paint
+// (read from the process's own report) and its peak resident memory (from the
+// kernel, once the process has ended). The baseline is a bare window of the
+// same size holding the same 35 plain Qt controls at the same places, with the
+// same captions and no logic. Then it times one whole exercise ("Neue Zahl",
+// the answer typed on the keypad, "OK") through the real handlers.
+//
+// All runs are pinned to one processor (RZ_BENCH_CPU, 0 unless set): the
+// cores of a virtual machine can differ in speed from one moment to the next,
+// and a run that lands on the slower one would count as slow itself.
+//
+//   --game      the game, started as the program starts it
+//   --baseline  the bare window
+//   --exercise  the CPU time of one exercise, median of many
+
+#include "firstpaint.h"
+
+#include "form1.h"
+#include "numeral.h"
+#include "optionbutton.h"
+#include "program.h"
+#include "randomsource.h"
+#include "textbox.h"
+#include "timeofday.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include <sched.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRuns = 15;
+constexpr int kExercises = 201;
+
+long long NowNs(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// The child's one line for the harness: when its first paint was done.
+void ReportFirstPaint()
+{
+    std::printf("painted %lld\n", NowNs(CLOCK_MONOTONIC));
+    std::fflush(stdout);
+}
+
+// The game, started exactly as the program's main() starts it.
+int RunGame(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TimerSeededRandom random;
+    SystemTimeOfDay clock;
+    NumeralEngine engine(random, clock);
+    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    Form1 &form = program.ShowExercise();
+
+    new FirstPaint(&form, [] {
+        ReportFirstPaint();
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}
+
+// The baseline's controls: the game's 35, by kind, caption and place (twips).
+enum class Kind { Button, TextBox, Label, Option };
+
+struct Control {
+    Kind kind;
+    const char *caption;
+    int left, top, width, height;
+};
+
+const std::array<Control, 35> kControls{{
+    {Kind::Button, "Neue Zahl", 120, 2280, 1215, 495},
+    {Kind::Button, "OK", 4440, 2280, 1215, 495},
+    {Kind::Button, "Löschen", 4440, 1680, 1215, 495},
+    {Kind::Button, "M", 360, 3000, 615, 615},
+    {Kind::Button, "D", 1080, 3000, 615, 615},
+    {Kind::Button, "C", 1800, 3000, 615, 615},
+    {Kind::Button, "L", 2520, 3000, 615, 615},
+    {Kind::Button, "X", 3240, 3000, 615, 615},
+    {Kind::Button, "V", 3960, 3000, 615, 615},
+    {Kind::Button, "I", 4680, 3000, 615, 615},
+    {Kind::TextBox, "RÖMISCHE ZAHLEN", 720, 0, 4335, 615},
+    {Kind::Button, "Ende", 3240, 6120, 2175, 615},
+    {Kind::TextBox, "", 120, 975, 1215, 360},
+    {Kind::TextBox, "", 1680, 960, 2055, 375},
+    {Kind::TextBox, " 50", 2040, 2160, 1695, 675},
+    {Kind::Label, "Arabisch:", 240, 720, 1215, 255},
+    {Kind::Label, "Römisch:", 1800, 720, 2055, 255},
+    {Kind::TextBox, "", 120, 1680, 1215, 375},
+    {Kind::TextBox, "", 3840, 960, 1935, 375},
+    {Kind::Label, "Lösung", 4080, 720, 1575, 255},
+    {Kind::Label, "PUNKTE:", 2040, 1680, 1695, 495},
+    {Kind::Button, "1", 360, 3960, 615, 615},
+    {Kind::Button, "2", 1080, 3960, 615, 615},
+    {Kind::Button, "3", 1800, 3960, 615, 615},
+    {Kind::Button, "4", 360, 4680, 615, 615},
+    {Kind::Button, "5", 1080, 4680, 615, 615},
+    {Kind::Button, "6", 1800, 4680, 615, 615},
+    {Kind::Button, "7", 360, 5400, 615, 615},
+    {Kind::Button, "8", 1080, 5400, 615, 615},
+    {Kind::Button, "9", 1800, 5400, 615, 615},
+    {Kind::Button, "0", 360, 6120, 2055, 615},
+    {Kind::Option, "Arabisch  ->  Römisch", 3360, 4680, 2535, 195},
+    {Kind::Option, "Römisch  ->  Arabisch", 3360, 4920, 2055, 195},
+    {Kind::Button, "    VERLOREN !!!", 240, 3600, 5535, 975},
+    {Kind::Label, "PROGRAMM - ART:", 2520, 4200, 3015, 495},
+}};
+
+QRect Pixels(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// The bare window: plain controls, nothing else.
+int RunBaseline(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Mathematik"));
+    window.setGeometry(Pixels(4770, 1050, 5790, 6795));
+    for (const Control &c : kControls) {
+        const QString caption = QString::fromUtf8(c.caption);
+        QWidget *control = nullptr;
+        switch (c.kind) {
+        case Kind::Button: control = new QPushButton(caption, &window); break;
+        case Kind::TextBox: {
+            auto *box = new QTextEdit(&window);
+            box->setPlainText(caption);
+            control = box;
+            break;
+        }
+        case Kind::Label: control = new QLabel(caption, &window); break;
+        case Kind::Option: control = new QRadioButton(caption, &window); break;
+        }
+        control->setGeometry(Pixels(c.left, c.top, c.width, c.height));
+        // The lost button is hidden until a game is lost, in the game as
+        // here, so both first paints draw the same controls.
+        if (caption == QLatin1String("    VERLOREN !!!"))
+            control->hide();
+    }
+    window.show();
+
+    new FirstPaint(&window, [] {
+        ReportFirstPaint();
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}
+
+// Types the expected answer on the keypad of the current direction.
+void TypeAnswer(Form1 &form)
+{
+    QString answer = form.Text6->text();
+    if (form.mode == Form1::RomanToArabic)
+        answer = QString::number(LenientNumber(answer));
+    const QList<QPushButton *> keys = form.findChildren<QPushButton *>();
+    for (const QChar c : answer) {
+        for (QPushButton *key : keys) {
+            if (key->isEnabled() && key->text() == QString(c)) {
+                key->click();
+                break;
+            }
+        }
+    }
+}
+
+// The CPU time of one whole exercise, through the real handlers: "Neue Zahl",
+// the answer key by key, "OK". Every other exercise changes the direction
+// first (not timed), and the repaints after each one are not timed either.
+int RunExercise(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TimerSeededRandom random;
+    SystemTimeOfDay clock;
+    NumeralEngine engine(random, clock);
+    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    Form1 &form = program.ShowExercise();
+
+    int status = 0;
+    new FirstPaint(&form, [&form, &status] {
+        std::vector<long long> times;
+        for (int i = 0; i < kExercises; ++i) {
+            (i % 2 == 0 ? static_cast<QAbstractButton *>(form.Option1) : form.Option2)->click();
+            QCoreApplication::processEvents();
+            const long long start = NowNs(CLOCK_THREAD_CPUTIME_ID);
+            form.Command1->click();
+            TypeAnswer(form);
+            form.Command3->click();
+            times.push_back(NowNs(CLOCK_THREAD_CPUTIME_ID) - start);
+            if (form.Text5->text() != QLatin1String("Richtig")) {
+                std::fprintf(stderr, "startbench: an exercise was not answered right\n");
+                status = 1;
+                break;
+            }
+            QCoreApplication::processEvents();
+        }
+        std::sort(times.begin(), times.end());
+        if (!times.empty())
+            std::printf("exercise %lld\n", times[times.size() / 2]);
+        std::fflush(stdout);
+        QCoreApplication::exit(status);
+    });
+    return QApplication::exec();
+}
+
+struct Run {
+    long long value = 0;   // what the child reported
+    long long startNs = 0; // when it was started
+    long maxRssKb = 0;     // its peak resident memory
+};
+
+// Starts this program again with one argument, reads the number after the
+// word it reports, and takes its peak memory once it has ended.
+bool Spawn(const char *self, const char *mode, const char *word, Run &run)
+{
+    std::array<int, 2> pipeFds{};
+    if (pipe(pipeFds.data()) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+    std::array<char *, 3> args{const_cast<char *>(self), const_cast<char *>(mode), nullptr};
+
+    pid_t pid = 0;
+    run.startNs = NowNs(CLOCK_MONOTONIC);
+    const int spawned = posix_spawn(&pid, self, &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return false;
+    }
+    std::string output;
+    std::array<char, 256> buffer{};
+    ssize_t n = 0;
+    while ((n = read(pipeFds[0], buffer.data(), buffer.size())) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0)
+            output.append(buffer.data(), static_cast<std::size_t>(n));
+    }
+    close(pipeFds[0]);
+
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return false;
+    run.maxRssKb = usage.ru_maxrss;
+    const std::size_t at = output.find(word);
+    if (at == std::string::npos)
+        return false;
+    run.value = std::strtoll(output.c_str() + at + std::strlen(word), nullptr, 10);
+    return true;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int RunHarness()
+{
+    bool cpuGiven = false;
+    const int cpu = qEnvironmentVariableIntValue("RZ_BENCH_CPU", &cpuGiven);
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    CPU_SET(cpuGiven ? cpu : 0, &cpus);
+    // The children inherit the affinity.
+    if (sched_setaffinity(0, sizeof(cpus), &cpus) != 0) {
+        std::fprintf(stderr, "startbench: cannot pin itself to processor %d\n", cpuGiven ? cpu : 0);
+        return 1;
+    }
+
+    std::array<char, PATH_MAX> self{};
+    if (readlink("/proc/self/exe", self.data(), self.size() - 1) <= 0) {
+        std::fprintf(stderr, "startbench: cannot find its own executable\n");
+        return 1;
+    }
+
+    std::vector<double> gamePaintMs;
+    std::vector<double> basePaintMs;
+    std::vector<double> gameRssMiB;
+    std::vector<double> baseRssMiB;
+    // One pair first, not counted, so that neither side pays for a cold cache.
+    for (int i = -1; i < kRuns; ++i) {
+        for (const bool game : {true, false}) {
+            Run run;
+            if (!Spawn(self.data(), game ? "--game" : "--baseline", "painted ", run)) {
+                std::fprintf(stderr, "startbench: a %s run failed\n", game ? "game" : "baseline");
+                return 1;
+            }
+            if (i < 0)
+                continue;
+            const double paintMs = static_cast<double>(run.value - run.startNs) / 1e6;
+            const double rssMiB = static_cast<double>(run.maxRssKb) / 1024.0;
+            (game ? gamePaintMs : basePaintMs).push_back(paintMs);
+            (game ? gameRssMiB : baseRssMiB).push_back(rssMiB);
+        }
+    }
+
+    Run exercise;
+    if (!Spawn(self.data(), "--exercise", "exercise ", exercise)) {
+        std::fprintf(stderr, "startbench: the exercise run failed\n");
+        return 1;
+    }
+
+    const double gamePaint = Median(gamePaintMs);
+    const double basePaint = Median(basePaintMs);
+    const double gameRss = Median(gameRssMiB);
+    const double baseRss = Median(baseRssMiB);
+    const double paintRatio = gamePaint / basePaint;
+    const double rssRatio = gameRss / baseRss;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    std::printf("Start-up, medians of %d runs each, game and baseline alternating "
+                "(platform %s, processor %d):\n",
+                kRuns, platform.isEmpty() ? "default" : platform.constData(), cpuGiven ? cpu : 0);
+    std::printf("  %-34s %10s %10s %8s\n", "", "game", "baseline", "ratio");
+    std::printf("  %-34s %10.1f %10.1f %8.3f\n", "first paint from process start (ms)",
+                gamePaint, basePaint, paintRatio);
+    std::printf("  %-34s %10.1f %10.1f %8.3f\n", "peak resident memory (MiB)", gameRss, baseRss,
+                rssRatio);
+    std::printf("  goal, both ratios at most 1.10: %s\n",
+                paintRatio <= 1.10 && rssRatio <= 1.10 ? "met" : "MISSED");
+    std::printf("One exercise (Neue Zahl, answer, OK) through the handlers, median CPU time of %d: "
+                "%.1f us\n",
+                kExercises, static_cast<double>(exercise.value) / 1000.0);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && std::strcmp(argv[1], "--game") == 0)
+        return RunGame(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--baseline") == 0)
+        return RunBaseline(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--exercise") == 0)
+        return RunExercise(argc, argv);
+    if (argc == 1)
+        return RunHarness();
+    std::fprintf(stderr, "usage: rz-startbench [--game | --baseline | --exercise]\n");
+    return 2;
+}
