@@ -1,10 +1,94 @@
 #include "identity.h"
 
 #include <QApplication>
-#include <QImage>
+#include <QFile>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
+
+#include <array>
+#include <map>
+
+namespace {
+
+// The sizes the icon is drawn in at build time, as :/icon/<size>.png.
+constexpr std::array<int, 7> kSizes{16, 24, 32, 48, 64, 128, 256};
+
+// The program's icon, read from its PNG images only when a size is asked
+// for: starting the program costs nothing where no icon is shown.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        Q_UNUSED(state);
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        QPixmap image = Image(Nearest(side));
+        if (image.width() != side)
+            image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode == QIcon::Disabled)
+            return Greyed(image);
+        return image;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : kSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+
+private:
+    // The smallest image at least as large as asked for, else the largest.
+    static int Nearest(int side)
+    {
+        for (const int available : kSizes)
+            if (available >= side)
+                return available;
+        return kSizes.back();
+    }
+
+    QPixmap Image(int side)
+    {
+        auto found = images_.find(side);
+        if (found == images_.end())
+            found = images_.emplace(side, QPixmap(QStringLiteral(":/icon/%1.png").arg(side))).first;
+        return found->second;
+    }
+
+    static QPixmap Greyed(const QPixmap &pixmap)
+    {
+        QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(line[x]);
+                line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+            }
+        }
+        return QPixmap::fromImage(image);
+    }
+
+    std::map<int, QPixmap> images_;
+};
+
+} // namespace
 
 void IdentifyProgram()
 {
@@ -19,17 +103,5 @@ void IdentifyProgram()
 
 QIcon ProgramIcon()
 {
-    QSvgRenderer renderer(QStringLiteral(":/roemische-zahlen.svg"));
-    QIcon icon;
-    if (!renderer.isValid())
-        return icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }

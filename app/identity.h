@@ -8,5 +8,6 @@
 // before the first window.
 void IdentifyProgram();
 
-// The program's icon, drawn from its SVG at the sizes desktops ask for.
+// The program's icon: images drawn from its SVG at build time, read when
+// a size is first asked for.
 QIcon ProgramIcon();

@@ -25,6 +25,7 @@
 #include "optionbutton.h"
 #include "program.h"
 #include "randomsource.h"
+#include "startup.h"
 #include "textbox.h"
 #include "timeofday.h"
 
@@ -74,20 +75,12 @@ void ReportFirstPaint()
 // The game, started exactly as the program's main() starts it.
 int RunGame(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    TimerSeededRandom random;
-    SystemTimeOfDay clock;
-    NumeralEngine engine(random, clock);
-    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
-    Form1 &form = program.ShowExercise();
-
-    new FirstPaint(&form, [] {
-        ReportFirstPaint();
-        QCoreApplication::exit(0);
+    return RunProgram(argc, argv, [](QWidget &window) {
+        new FirstPaint(&window, [] {
+            ReportFirstPaint();
+            QCoreApplication::exit(0);
+        });
     });
-    return QApplication::exec();
 }
 
 // The baseline's controls: the game's 35, by kind, caption and place (twips).

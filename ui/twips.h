@@ -11,9 +11,9 @@ inline QRect TwipsRect(int left, int top, int width, int height)
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
-// The classic faces the layout asks for, by name. Where they are not
-// installed, Qt substitutes Liberation Sans, which is metric-compatible with
-// them, and falls back on DejaVu Sans after that.
+// A font of the layout, asked for by face name (MS Sans Serif, Tahoma). Where
+// the face is not installed, Liberation Sans, metric-compatible with both,
+// stands in for it, and DejaVu Sans after that.
 QFont LayoutFont(const QString &face, qreal pointSize, bool bold = false, bool italic = false);
 
 // The windows' standard font: MS Sans Serif, 8.25 points.

@@ -124,11 +124,11 @@ private Q_SLOTS:
 
         const QFont font = w->font();
         if (face == kStandard) {
-            QCOMPARE(font.family(), kSans);
+            QCOMPARE(font, StandardFont());
             QCOMPARE(font.pointSizeF(), 8.25);
             QVERIFY(!font.bold() && !font.italic());
         } else {
-            QCOMPARE(font.family(), face);
+            QCOMPARE(font, LayoutFont(face, points, bold, italic));
             QCOMPARE(font.pointSizeF(), points);
             QCOMPARE(font.bold(), bold);
             QCOMPARE(font.italic(), italic);

@@ -91,7 +91,7 @@ private Q_SLOTS:
                                                        : qobject_cast<QPushButton *>(w)->text();
         QCOMPARE(text, caption);
         QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        QCOMPARE(w->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(w->font(), LayoutFont(QStringLiteral("MS Sans Serif"), points, boldItalic, boldItalic));
         QCOMPARE(w->font().pointSizeF(), points);
         QCOMPARE(w->font().bold(), boldItalic);
         QCOMPARE(w->font().italic(), boldItalic);

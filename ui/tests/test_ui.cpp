@@ -2,6 +2,9 @@
 
 #include "optionbutton.h"
 #include "textbox.h"
+#include "twips.h"
+
+#include <QFontInfo>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -34,6 +37,29 @@ private Q_SLOTS:
         box.setMaxLength(maxLength);
         box.setText(text);
         QCOMPARE(box.text(), kept);
+    }
+
+    // A face the layout asks for is used where it is installed; the classic
+    // faces, missing here, fall to the metric-compatible Liberation Sans.
+    void layoutFaces_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("Tahoma") << "Tahoma" << "Liberation Sans";
+        QTest::newRow("installed face") << "DejaVu Sans" << "DejaVu Sans";
+        QTest::newRow("installed, other case") << "dejavu sans" << "DejaVu Sans";
+    }
+    void layoutFaces()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, used);
+        const QFont font = LayoutFont(face, 13.5, true, true);
+        QCOMPARE(QFontInfo(font).family(), used);
+        QCOMPARE(font.pointSizeF(), 13.5);
+        QVERIFY(font.bold() && font.italic());
+        QCOMPARE(QFontInfo(StandardFont()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(StandardFont().pointSizeF(), 8.25);
     }
 
     // Lowering the limit cuts the text the box already holds.

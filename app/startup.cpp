@@ -1,0 +1,26 @@
+#include "startup.h"
+
+#include "identity.h"
+#include "numeral.h"
+#include "program.h"
+#include "randomsource.h"
+#include "timeofday.h"
+
+#include <QApplication>
+
+int RunProgram(int &argc, char **argv, const std::function<void(QWidget &)> &shown)
+{
+    QApplication app(argc, argv);
+    IdentifyProgram();
+    // The program ends only through "Ende" or a window's frame.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TimerSeededRandom random;
+    SystemTimeOfDay clock;
+    NumeralEngine engine(random, clock);
+    Program program(engine, &Program::LeaveEventLoop);
+    Form1 &exercise = program.ShowExercise();
+    if (shown)
+        shown(exercise);
+    return QApplication::exec();
+}
