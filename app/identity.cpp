@@ -37,13 +37,13 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    QSize actualSize(const QSize &size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
         const int side = qMin(size.width(), size.height());
         return {side, side};
     }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
         QList<QSize> sizes;
         for (const int side : kSizes)

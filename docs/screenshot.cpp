@@ -22,7 +22,7 @@ namespace {
 class Draw1994 final : public RandomSource {
 public:
     void Randomize() override {}
-    float Rnd(long long) override { return static_cast<float>(1994 / 3999.0); }
+    float Rnd(long long /*arg*/) override { return static_cast<float>(1994 / 3999.0); }
 };
 
 class Noon final : public TimeOfDay {
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     Draw1994 random;
     Noon clock;
     NumeralEngine engine(random, clock);
-    Program program(engine, [](int) {});
+    Program program(engine, [](int /*exitCode*/) {});
     Form1 &window = program.ShowExercise();
     // "Neue Zahl", then the first letters of the answer, MCM.
     for (QPushButton *button : {window.Command1, window.Command4, window.Command6, window.Command4})

@@ -88,7 +88,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pointsText");
         QTest::addColumn<Next>("next");
 
-        const QString right = "Richtig", wrong = "Falsch", lost = "VERLOREN";
+        const QString right = "Richtig";
+        const QString wrong = "Falsch";
+        const QString lost = "VERLOREN";
         QTest::newRow("A->R right") << false << 12 << "XII" << 50 << right << 60 << "XII" << false << " 60" << Next::Idle;
         QTest::newRow("A->R wrong") << false << 12 << "XIII" << 50 << wrong << 25 << "XII" << true << " 25" << Next::Idle;
         QTest::newRow("A->R lower case") << false << 12 << "xii" << 50 << wrong << 25 << "XII" << true << " 25" << Next::Idle;

@@ -52,7 +52,7 @@ private Q_SLOTS:
 
         const int a2r = Form1::ArabicToRoman;
         const int r2a = Form1::RomanToArabic;
-        const QString none;
+        const QString none = QString();
 
         // Arabic to Roman: the letters answer, the digits are dead.
         QTest::newRow("a2r: Return asks a number")

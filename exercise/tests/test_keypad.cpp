@@ -81,8 +81,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("romanToArabic");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("answer");
-        const QString m = "Command4", c = "Command6", x = "Command8", v = "Command9", i = "Command10";
-        const QString zero = "Command21", seven = "Command18", del = "Command11";
+        const QString m = "Command4";
+        const QString c = "Command6";
+        const QString x = "Command8";
+        const QString v = "Command9";
+        const QString i = "Command10";
+        const QString zero = "Command21";
+        const QString seven = "Command18";
+        const QString del = "Command11";
         QTest::newRow("MCXI") << false << QStringList{m, c, x, i} << "MCXI";
         QTest::newRow("IIII not judged") << false << QStringList{i, i, i, i} << "IIII";
         QTest::newRow("VX not judged") << false << QStringList{v, x} << "VX";
@@ -110,8 +116,8 @@ private Q_SLOTS:
         RZ_CLICK(f.Command1);
         TextBox *answerBox = romanToArabic ? f.Text2 : f.Text3;
         TextBox *questionBox = romanToArabic ? f.Text3 : f.Text2;
-        const QString question = questionBox->text();
-        QCOMPARE(question, romanToArabic ? QStringLiteral("MMMDCCCLXXXVIII") : QStringLiteral("3888"));
+        const QString question = romanToArabic ? QStringLiteral("MMMDCCCLXXXVIII") : QStringLiteral("3888");
+        QCOMPARE(questionBox->text(), question);
         for (const QString &key : keys)
             RZ_CLICK(Key(f, key));
         QCOMPARE(answerBox->text(), answer);

@@ -31,11 +31,11 @@ struct Loaded {
 
 QString Caption(const QWidget *w)
 {
-    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+    if (const auto *b = qobject_cast<const QAbstractButton *>(w))
         return b->text();
-    if (auto *l = qobject_cast<const QLabel *>(w))
+    if (const auto *l = qobject_cast<const QLabel *>(w))
         return l->text();
-    if (auto *t = qobject_cast<const TextBox *>(w))
+    if (const auto *t = qobject_cast<const TextBox *>(w))
         return t->text();
     return QString();
 }
@@ -274,8 +274,7 @@ private Q_SLOTS:
         QWidget *hit = loaded.form.childAt(QPoint(twips.x() / 15, twips.y() / 15));
         while (hit && hit->parentWidget() != &loaded.form)
             hit = hit->parentWidget();
-        QVERIFY(hit);
-        QCOMPARE(hit->objectName(), onTop);
+        QCOMPARE(hit ? hit->objectName() : QString(), onTop);
     }
 
     // Command22 covers the keys "1" to "3" whole, and nothing lies above it.

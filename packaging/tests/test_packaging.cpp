@@ -84,14 +84,21 @@ QMap<int, QImage> IconImages(const QString &path)
     const QByteArray ico = file.readAll();
     QDataStream in(ico);
     in.setByteOrder(QDataStream::LittleEndian);
-    quint16 reserved = 1, type = 0, count = 0;
+    quint16 reserved = 1;
+    quint16 type = 0;
+    quint16 count = 0;
     in >> reserved >> type >> count;
     if (reserved != 0 || type != 1)
         return images;
     for (int i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        quint8 width = 0, height = 0, colours = 0, pad = 0;
-        quint16 planes = 0, bits = 0;
-        quint32 bytes = 0, offset = 0;
+        quint8 width = 0;
+        quint8 height = 0;
+        quint8 colours = 0;
+        quint8 pad = 0;
+        quint16 planes = 0;
+        quint16 bits = 0;
+        quint32 bytes = 0;
+        quint32 offset = 0;
         in >> width >> height >> colours >> pad >> planes >> bits >> bytes >> offset;
         const int side = width == 0 ? 256 : width;
         if (height != width || bits != 32 || qint64(offset) + bytes > ico.size())

@@ -64,12 +64,12 @@ private Q_SLOTS:
         QTest::newRow("icon") << "\"IDI_ICON1\" 14 /* RT_GROUP_ICON */";
         QTest::newRow("file version") << "FILEVERSION 1, 0, 0, 0";
         QTest::newRow("product version") << "PRODUCTVERSION 1, 0, 0, 0";
-        QTest::newRow("strings German (Germany), Unicode") << "BLOCK \"040704B0\"";
-        QTest::newRow("file version text") << "VALUE \"FileVersion\", \"1.00\"";
-        QTest::newRow("product version text") << "VALUE \"ProductVersion\", \"1.00\"";
+        QTest::newRow("strings German (Germany), Unicode") << R"(BLOCK "040704B0")";
+        QTest::newRow("file version text") << R"(VALUE "FileVersion", "1.00")";
+        QTest::newRow("product version text") << R"(VALUE "ProductVersion", "1.00")";
         // The umlaut read as UTF-8, written back as the UTF-16 code 0366 (ö).
-        QTest::newRow("product name") << "VALUE \"ProductName\", L\"R\\366mische Zahlen\"";
-        QTest::newRow("translation") << "VALUE \"Translation\", 0x407, 1200";
+        QTest::newRow("product name") << R"(VALUE "ProductName", L"R\366mische Zahlen")";
+        QTest::newRow("translation") << R"(VALUE "Translation", 0x407, 1200)";
     }
     void carries()
     {
