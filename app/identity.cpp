@@ -18,17 +18,16 @@ constexpr std::array<int, 7> kSizes{16, 24, 32, 48, 64, 128, 256};
 // for: starting the program costs nothing where no icon is shown.
 class ProgramIconEngine final : public QIconEngine {
 public:
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    // The same image in every mode and state: the icon is only ever shown as
+    // the windows' icon.
+    QPixmap pixmap(const QSize &size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
-        Q_UNUSED(state);
         const int side = qMin(size.width(), size.height());
         if (side <= 0)
             return {};
         QPixmap image = Image(Nearest(side));
         if (image.width() != side)
             image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (mode == QIcon::Disabled)
-            return Greyed(image);
         return image;
     }
 
@@ -70,19 +69,6 @@ private:
         if (found == images_.end())
             found = images_.emplace(side, QPixmap(QStringLiteral(":/icon/%1.png").arg(side))).first;
         return found->second;
-    }
-
-    static QPixmap Greyed(const QPixmap &pixmap)
-    {
-        QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const int grey = qGray(line[x]);
-                line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
-            }
-        }
-        return QPixmap::fromImage(image);
     }
 
     std::map<int, QPixmap> images_;

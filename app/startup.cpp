@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-int RunProgram(int &argc, char **argv, const std::function<void(QWidget &)> &shown)
+int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &started)
 {
     QApplication app(argc, argv);
     IdentifyProgram();
@@ -19,8 +19,8 @@ int RunProgram(int &argc, char **argv, const std::function<void(QWidget &)> &sho
     SystemTimeOfDay clock;
     NumeralEngine engine(random, clock);
     Program program(engine, &Program::LeaveEventLoop);
-    Form1 &exercise = program.ShowExercise();
-    if (shown)
-        shown(exercise);
+    program.ShowExercise();
+    if (started)
+        started(program);
     return QApplication::exec();
 }

@@ -11,12 +11,11 @@
 
 #include "form1.h"
 #include "form2.h"
-#include "numeral.h"
 #include "optionbutton.h"
+#include "playing.h"
 #include "program.h"
-#include "randomsource.h"
+#include "startup.h"
 #include "textbox.h"
-#include "timeofday.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -43,18 +42,9 @@ void Expect(bool holds, const char *step)
 // click per character, and presses "OK".
 void AnswerRight(Form1 &form)
 {
-    const bool roman = form.mode == Form1::ArabicToRoman;
-    QString answer = form.Text6->text();
-    if (!roman)
-        answer = QString::number(LenientNumber(answer));
-    const QList<QPushButton *> keys = form.findChildren<QPushButton *>();
-    for (const QChar c : answer) {
-        QPushButton *key = nullptr;
-        for (QPushButton *k : keys) {
-            if (k->isEnabled() && k->text() == QString(c))
-                key = k;
-        }
-        Expect(key != nullptr, "no enabled key for a character of the answer");
+    for (const QChar c : ExpectedAnswer(form)) {
+        QPushButton *key = KeyFor(form, c);
+        Expect(key != nullptr, "no key to press for a character of the answer");
         key->click();
     }
     form.Command3->click();
@@ -79,23 +69,12 @@ void NewNumber(Form1 &form)
     Expect(form.Command3->isEnabled(), "OK is not enabled after Neue Zahl");
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The game, once the program has shown its exercise window.
+void Play(Program &program)
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    TimerSeededRandom random;
-    SystemTimeOfDay clock;
-    NumeralEngine engine(random, clock);
-    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
-    Form1 &first = program.ShowExercise();
-
-    // Should a step never come, the run ends instead of hanging.
     QTimer::singleShot(300000, [] { Fail("timed out"); });
 
-    new FirstPaint(&first, [&program] {
+    new FirstPaint(program.exercise(), [&program] {
         Form1 &form = *program.exercise();
         Expect(form.points == 50 && form.mode == Form1::ArabicToRoman, "start-up state");
         NewNumber(form);
@@ -132,8 +111,13 @@ int main(int argc, char *argv[])
             });
         });
     });
+}
 
-    const int status = QApplication::exec();
-    Expect(program.endRequested(), "the program ended without Ende");
-    return status;
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Started as the program starts; only "Ende" leaves the event loop, and a
+    // step that never comes ends the run by the timer above.
+    return RunProgram(argc, argv, Play);
 }

@@ -21,13 +21,11 @@
 #include "firstpaint.h"
 
 #include "form1.h"
-#include "numeral.h"
 #include "optionbutton.h"
+#include "playing.h"
 #include "program.h"
-#include "randomsource.h"
 #include "startup.h"
 #include "textbox.h"
-#include "timeofday.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,8 +73,8 @@ void ReportFirstPaint()
 // The game, started exactly as the program's main() starts it.
 int RunGame(int argc, char *argv[])
 {
-    return RunProgram(argc, argv, [](QWidget &window) {
-        new FirstPaint(&window, [] {
+    return RunProgram(argc, argv, [](const Program &program) {
+        new FirstPaint(program.exercise(), [] {
             ReportFirstPaint();
             QCoreApplication::exit(0);
         });
@@ -174,18 +172,9 @@ int RunBaseline(int argc, char *argv[])
 // Types the expected answer on the keypad of the current direction.
 void TypeAnswer(Form1 &form)
 {
-    QString answer = form.Text6->text();
-    if (form.mode == Form1::RomanToArabic)
-        answer = QString::number(LenientNumber(answer));
-    const QList<QPushButton *> keys = form.findChildren<QPushButton *>();
-    for (const QChar c : answer) {
-        for (QPushButton *key : keys) {
-            if (key->isEnabled() && key->text() == QString(c)) {
-                key->click();
-                break;
-            }
-        }
-    }
+    for (const QChar c : ExpectedAnswer(form))
+        if (QPushButton *key = KeyFor(form, c))
+            key->click();
 }
 
 // The CPU time of one whole exercise, through the real handlers: "Neue Zahl",
@@ -193,40 +182,33 @@ void TypeAnswer(Form1 &form)
 // first (not timed), and the repaints after each one are not timed either.
 int RunExercise(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    TimerSeededRandom random;
-    SystemTimeOfDay clock;
-    NumeralEngine engine(random, clock);
-    Program program(engine, [](int exitCode) { QCoreApplication::exit(exitCode); });
-    Form1 &form = program.ShowExercise();
-
-    int status = 0;
-    new FirstPaint(&form, [&form, &status] {
-        std::vector<long long> times;
-        for (int i = 0; i < kExercises; ++i) {
-            (i % 2 == 0 ? static_cast<QAbstractButton *>(form.Option1) : form.Option2)->click();
-            QCoreApplication::processEvents();
-            const long long start = NowNs(CLOCK_THREAD_CPUTIME_ID);
-            form.Command1->click();
-            TypeAnswer(form);
-            form.Command3->click();
-            times.push_back(NowNs(CLOCK_THREAD_CPUTIME_ID) - start);
-            if (form.Text5->text() != QLatin1String("Richtig")) {
-                std::fprintf(stderr, "startbench: an exercise was not answered right\n");
-                status = 1;
-                break;
+    return RunProgram(argc, argv, [](Program &program) {
+        Form1 &form = *program.exercise();
+        new FirstPaint(&form, [&form] {
+            int status = 0;
+            std::vector<long long> times;
+            for (int i = 0; i < kExercises; ++i) {
+                (i % 2 == 0 ? static_cast<QAbstractButton *>(form.Option1) : form.Option2)->click();
+                QCoreApplication::processEvents();
+                const long long start = NowNs(CLOCK_THREAD_CPUTIME_ID);
+                form.Command1->click();
+                TypeAnswer(form);
+                form.Command3->click();
+                times.push_back(NowNs(CLOCK_THREAD_CPUTIME_ID) - start);
+                if (form.Text5->text() != QLatin1String("Richtig")) {
+                    std::fprintf(stderr, "startbench: an exercise was not answered right\n");
+                    status = 1;
+                    break;
+                }
+                QCoreApplication::processEvents();
             }
-            QCoreApplication::processEvents();
-        }
-        std::sort(times.begin(), times.end());
-        if (!times.empty())
-            std::printf("exercise %lld\n", times[times.size() / 2]);
-        std::fflush(stdout);
-        QCoreApplication::exit(status);
+            std::sort(times.begin(), times.end());
+            if (!times.empty())
+                std::printf("exercise %lld\n", times[times.size() / 2]);
+            std::fflush(stdout);
+            QCoreApplication::exit(status);
+        });
     });
-    return QApplication::exec();
 }
 
 struct Run {

@@ -4,33 +4,16 @@
 //
 // usage: screenshot OUTPUT.png
 
+#include "fakes.h"
 #include "form1.h"
 #include "identity.h"
 #include "numeral.h"
 #include "program.h"
-#include "randomsource.h"
-#include "timeofday.h"
 
 #include <QApplication>
 #include <QPushButton>
 
 #include <cstdio>
-
-namespace {
-
-// Always draws 1994, so that the picture stays the same from run to run.
-class Draw1994 final : public RandomSource {
-public:
-    void Randomize() override {}
-    float Rnd(long long /*arg*/) override { return static_cast<float>(1994 / 3999.0); }
-};
-
-class Noon final : public TimeOfDay {
-public:
-    QString TimeText() const override { return QStringLiteral("12:00:30"); }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,8 +24,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    Draw1994 random;
-    Noon clock;
+    // Always 1994, so that the picture stays the same from run to run.
+    ScriptedRandom random;
+    random.last = 1994;
+    FixedClock clock;
     NumeralEngine engine(random, clock);
     Program program(engine, [](int /*exitCode*/) {});
     Form1 &window = program.ShowExercise();

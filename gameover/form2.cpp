@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "form1.h"
+#include "layoutbuild.h"
 #include "textbox.h"
 #include "twips.h"
 #include "windowhost.h"
@@ -9,40 +10,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QPushButton *Button(QWidget *parent, const char *name, const QString &caption, int left, int top)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(TwipsRect(left, top, 1575, 375));
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
-} // namespace
-
 Form2::Form2(WindowHost &host) : host_(host)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Mathematik in der ZEL:"));
+    ShapeWindow(this, "Form2", QStringLiteral("Mathematik in der ZEL:"), 5475, 4530, 4680, 1635, false);
     // The name screen readers give the window.
     setAccessibleName(QStringLiteral("Römische Zahlen – Spiel verloren"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(StandardFont());
-    setGeometry(TwipsRect(5475, 4530, 4680, 1635));
-    setFixedSize(TwipsRect(0, 0, 4680, 1635).size());
 
-    Label1 = new QLabel(QStringLiteral("Du hast leider verloren!"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TwipsRect(240, 120, 4335, 495));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1 = PlaceLabel(this, "Label1", QStringLiteral("Du hast leider verloren!"), 240, 120, 4335, 495,
+                        Qt::AlignLeft);
     Label1->setFont(LayoutFont(QStringLiteral("MS Sans Serif"), 18, true, true));
-    Command1 = Button(this, "Command1", QStringLiteral("Neues Spiel"), 120, 960);
-    Command2 = Button(this, "Command2", QStringLiteral("Ende"), 3000, 960);
+    Command1 = PlaceButton(this, "Command1", QStringLiteral("Neues Spiel"), 120, 960, 1575, 375);
+    Command2 = PlaceButton(this, "Command2", QStringLiteral("Ende"), 3000, 960, 1575, 375);
     Label1->lower();
     Command1->setFocus();
 

@@ -36,6 +36,4 @@ void TextBox::setText(const QString &text)
 void TextBox::setMaxLength(int length)
 {
     maxLength_ = length < 0 ? 0 : length;
-    if (maxLength_ > 0 && text().size() > maxLength_)
-        setText(text());
 }

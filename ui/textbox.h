@@ -15,6 +15,7 @@ public:
     void setText(const QString &text);
 
     int maxLength() const { return maxLength_; }
+    // Set when the window is built; it cuts the texts set from then on.
     void setMaxLength(int length);
 
     // Space between the frame and the text, in pixels.

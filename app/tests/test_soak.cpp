@@ -5,7 +5,9 @@
 // The run is reproducible: it prints its seed, and RZ_SOAK_SEED=<seed> replays
 // it click for click. RZ_SOAK_CLICKS sets the number of clicks.
 
+#include "fakes.h"
 #include "form1.h"
+#include "guitest.h"
 #include "form2.h"
 #include "numeral.h"
 #include "optionbutton.h"
@@ -82,23 +84,6 @@ public:
 private:
     Engine &engine_;
 };
-
-// The Roman numeral of n by the greedy table, independent of the engine's
-// conversion digit by digit.
-QString RomanOf(int n)
-{
-    static const std::vector<std::pair<int, const char *>> table{
-        {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"},
-        {50, "L"}, {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
-    QString roman;
-    for (const auto &[value, letters] : table) {
-        while (n >= value) {
-            roman += QLatin1String(letters);
-            n -= value;
-        }
-    }
-    return roman;
-}
 
 // A digit text as the program stores it: four characters, a blank instead of
 // the last leading zero for numbers below 1000.
@@ -179,7 +164,7 @@ private:
     QString CheckRules(const Program &program, const Model &model) const;
     static QString CheckExercise(const Form1 &form, const Model &model);
     static QString CheckButton(const QAbstractButton *button, bool visible, bool enabled);
-    static std::vector<QAbstractButton *> Clickable(QWidget *window);
+    static std::vector<QAbstractButton *> Candidates(QWidget *window);
     static QAbstractButton *Helpful(const Form1 &form, const Model &model,
                                     const std::vector<QAbstractButton *> &clickable);
 };
@@ -191,15 +176,9 @@ namespace {
 // same; such a click is refused.
 QString ClickAsLearner(QAbstractButton *button)
 {
-    QWidget *window = button->window();
-    if (!window->isVisible() || !window->isEnabled())
-        return QStringLiteral("its window cannot be clicked");
-    if (!button->isVisible() || !button->isEnabled())
-        return QStringLiteral("it is hidden or disabled");
-    const QPoint centre = button->rect().center();
-    if (window->childAt(button->mapTo(window, centre)) != button)
-        return QStringLiteral("another control covers it");
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, centre);
+    if (!Clickable(button))
+        return QStringLiteral("it, or its window, is hidden, disabled or covered");
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     // The lost button unloads its window once its click has returned; that
     // takes the event loop, which the test stands in for here.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -247,7 +226,7 @@ void TestSoak::randomClicks()
         QWidget *window = (form && form->isVisible()) ? static_cast<QWidget *>(form)
                                                       : static_cast<QWidget *>(program.gameOver());
         QVERIFY2(window, "no window to click");
-        const std::vector<QAbstractButton *> clickable = Clickable(window);
+        const std::vector<QAbstractButton *> clickable = Candidates(window);
         QVERIFY2(!clickable.empty(), qPrintable(QStringLiteral("click %1: nothing to click in state %2")
                                                     .arg(i).arg(QLatin1String(StateName(model.state)))));
 
@@ -339,7 +318,7 @@ void TestSoak::randomClicks()
                                                                         : f->Text6->text();
             QVERIFY2(IsDigitText(digitText),
                      qPrintable(where + QStringLiteral("not a digit text: \"%1\"").arg(digitText)));
-            const QString roman = RomanOf(BareDigits(digitText).toInt());
+            const QString roman = RomanByTable(BareDigits(digitText).toInt());
             if (next.mode == Form1::ArabicToRoman) {
                 next.text2 = digitText;
                 next.text3.clear();
@@ -376,7 +355,7 @@ void TestSoak::randomClicks()
 
 // Every push and option button that the learner can click in the window, in
 // the order of their creation; "Ende" is left out, it would end the run.
-std::vector<QAbstractButton *> TestSoak::Clickable(QWidget *window)
+std::vector<QAbstractButton *> TestSoak::Candidates(QWidget *window)
 {
     std::vector<QAbstractButton *> buttons;
     for (QAbstractButton *b : window->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {

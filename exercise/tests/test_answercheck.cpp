@@ -2,12 +2,15 @@
 
 #include "guitest.h"
 #include "harness.h"
+#include "playing.h"
 #include "optionbutton.h"
 #include "textbox.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,19 +22,16 @@ Q_DECLARE_METATYPE(Next)
 
 namespace {
 
-// Types an answer on the keypad, key by key.
+// Types an answer on the keypad, key by key; false at the first character
+// no key can type.
 bool TypeOnKeypad(Form1 &f, const QString &answer)
 {
-    for (const QChar c : answer) {
-        QPushButton *key = nullptr;
-        for (QPushButton *b : f.findChildren<QPushButton *>())
-            if (b->text() == QString(c) && Clickable(b))
-                key = b;
-        if (!key)
-            return false;
-        QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, key->rect().center());
-    }
-    return true;
+    return std::all_of(answer.cbegin(), answer.cend(), [&f](QChar c) {
+        QPushButton *key = KeyFor(f, c);
+        if (key)
+            QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, key->rect().center());
+        return key != nullptr;
+    });
 }
 
 // One exercise: direction, draw, answer (typed where the keypad can type

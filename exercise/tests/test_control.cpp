@@ -63,23 +63,6 @@ private Q_SLOTS:
         QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.Command1));
     }
 
-    // Selecting Option1 by code runs its handler before the caller goes on.
-    void selectionByCodeRaisesClick()
-    {
-        Harness h;
-        Form1 &f = h.Start();
-        RZ_CLICK(f.Option2);
-        QCOMPARE(f.mode, Form1::RomanToArabic);
-        f.Text2->setText(QStringLiteral("7"));
-        f.Option1->setChecked(true);
-        QCOMPARE(f.mode, Form1::ArabicToRoman);
-        QVERIFY(f.Text2->text().isEmpty());
-        // Already selected: nothing is raised again.
-        f.Text2->setText(QStringLiteral("7"));
-        f.Option1->setChecked(true);
-        QCOMPARE(f.Text2->text(), QStringLiteral("7"));
-    }
-
     // "Neue Zahl" in both directions with a fixed draw.
     void newNumber_data()
     {

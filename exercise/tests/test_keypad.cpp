@@ -186,6 +186,31 @@ private Q_SLOTS:
         QCOMPARE(f.Text3->text(), text3);
     }
 
+    // The letter and digit keys go by their enabled state alone, not by the
+    // direction: whatever `mode` holds, an enabled key appends to its box.
+    void keysIgnoreDirection_data()
+    {
+        QTest::addColumn<bool>("digits");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("letter, mode 2") << false << 2;
+        QTest::newRow("letter, mode 0") << false << 0;
+        QTest::newRow("digit, mode 1") << true << 1;
+        QTest::newRow("digit, mode 0") << true << 0;
+    }
+    void keysIgnoreDirection()
+    {
+        QFETCH(bool, digits);
+        QFETCH(int, mode);
+        Harness h;
+        Form1 &f = h.Start();
+        if (digits)
+            RZ_CLICK(f.Option2);
+        f.mode = static_cast<qint16>(mode);
+        RZ_CLICK(digits ? f.Command18 : f.Command8);
+        QCOMPARE(f.Text2->text(), digits ? QStringLiteral("7") : QString());
+        QCOMPARE(f.Text3->text(), digits ? QString() : QStringLiteral("X"));
+    }
+
     // Keys keep working in Idle after "OK"; the next "Neue Zahl" empties the
     // answer box again.
     void keysAfterAnswer()

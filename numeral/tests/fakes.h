@@ -1,6 +1,7 @@
 #pragma once
 
-// Stand-ins for the generator and the clock, so tests decide what is drawn.
+// Stand-ins for the generator and the clock, so tests decide what is drawn,
+// and an independent Roman conversion to check the program's against.
 
 #include "randomsource.h"
 #include "timeofday.h"
@@ -9,6 +10,7 @@
 
 #include <cmath>
 #include <deque>
+#include <utility>
 
 // A generator value that the draw turns into the given number 0 to 3999.
 inline float ValueForNumber(int number)
@@ -32,6 +34,24 @@ public:
     std::deque<int> numbers;
     int last = 0;
 };
+
+// The Roman numeral of n by the greedy table of values, worked out apart
+// from the program's conversion, which goes by the characters of the digit
+// text.
+inline QString RomanByTable(int n)
+{
+    static const std::pair<int, const char *> table[] = {
+        {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"},
+        {50, "L"}, {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
+    QString roman;
+    for (const auto &[value, letters] : table) {
+        while (n >= value) {
+            roman += QLatin1String(letters);
+            n -= value;
+        }
+    }
+    return roman;
+}
 
 class FixedClock final : public TimeOfDay {
 public:

@@ -62,15 +62,6 @@ private Q_SLOTS:
         QCOMPARE(StandardFont().pointSizeF(), 8.25);
     }
 
-    // Lowering the limit cuts the text the box already holds.
-    void lowerLimitCutsText()
-    {
-        TextBox box;
-        box.setText(QStringLiteral("ABCDEF"));
-        box.setMaxLength(4);
-        QCOMPARE(box.text(), QStringLiteral("ABCD"));
-    }
-
     // The learner cannot type into a box.
     void readOnlyForTheLearner()
     {
