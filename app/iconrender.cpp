@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: draws the program's SVG icon
 //   --ico ICON.svg ICON.ico   into a Windows icon file, for the executable's
 //                             resources: one PNG image per size, the form

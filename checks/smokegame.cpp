@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A short game from start to end, played through the real windows as the
 // program starts them: made for running the whole program under a memory
 // checker. It waits for the exercise window's first paint, answers once right

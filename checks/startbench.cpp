@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ./dev bench: how fast the game starts and how much memory it takes, against
 // a baseline of what Qt alone costs for the same window.
 //

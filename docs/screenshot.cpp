@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the exercise window for the README: the real window, loaded through
 // Program, in the middle of an exercise. Run on Qt's offscreen platform
 // (./dev screenshot).

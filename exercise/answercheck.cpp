@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "OK": the answer is compared with the expected answer as text, the verdict
 // written, the score changed, and the game lost when the score falls below 0.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The life of an exercise: start-up, the choice of direction, a new number,
 // and the end of the program.
 

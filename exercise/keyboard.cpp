@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The physical keyboard presses the on-screen keys. Every key of the keyboard
 // that stands for a button clicks that button, so the button's own click
 // handler runs, exactly as for a click with the mouse; a hidden or disabled

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keypad: each letter or digit key appends its caption to its box;
 // "Löschen" removes the last character of the answer box.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exercise window as it is loaded: the window, its 35 controls with their
 // captions, places, fonts and focus order, and their settings at load.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program shows the desktop: its name, version and desktop id, the
 // icon of both windows, and the names screen readers give the windows and
 // their controls.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random-click soak: the whole program, both windows, clicked at random
 // for thousands of clicks, with the rules of the game checked after every
 // click against a model of the game kept by the test itself.

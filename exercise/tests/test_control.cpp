@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, the choice of direction and "Neue Zahl", through the real window.
 
 #include "guitest.h"

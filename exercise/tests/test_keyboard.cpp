@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The physical keyboard on the real, shown exercise window: every key of the
 // keyboard table presses its on-screen key in the direction that asks for
 // it, and does nothing in the other direction or once the game is lost.

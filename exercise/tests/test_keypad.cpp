@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keypad through the real keys: letters and digits append their caption
 // to their box, "Löschen" removes the answer's last character.
 

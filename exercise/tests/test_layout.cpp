@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exercise window as it is loaded: every control in its place, with its
 // caption, font and focus order, and the settings it is loaded with.
 

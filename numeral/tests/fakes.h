@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Stand-ins for the generator and the clock, so tests decide what is drawn,

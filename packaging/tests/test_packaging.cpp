@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it is installed: cmake --install into a fresh prefix, then
 // the files checked where desktops look for them, the desktop entry and the
 // metainfo checked by the freedesktop.org and AppStream validators, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Windows resource script, compiled with the MinGW resource compiler and
 // read back: it must carry the icon and the version 1.0.0.0, shown as
 // "1.00", in German (Germany). Skipped where no such compiler is installed.
