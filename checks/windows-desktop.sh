@@ -4,9 +4,11 @@
 #
 # The Windows build on Windows' own platform under Wine, on an X display of
 # its own (Xvfb), where the test suite runs offscreen:
-#   1. the short scripted game (start, a right answer in each direction,
+#   1. the layout tests pass: with the fonts Windows has (under Wine, Wine's
+#      own Tahoma), every caption and text fits its control;
+#   2. the short scripted game (start, a right answer in each direction,
 #      the lost game, the game-over window, a new game, "Ende") plays through;
-#   2. the game itself opens its window "Mathematik" at 318,70 with a client
+#   3. the game itself opens its window "Mathematik" at 318,70 with a client
 #      area of 386 x 453, and a click on "Ende" ends it with status 0.
 # Starts and ends only its own processes, by their ids.
 #
@@ -40,6 +42,11 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(cat "$work/display")
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+echo "-- the layout tests on Windows' platform"
+(cd "$build/exercise" && QT_SCALE_FACTOR=1 timeout 300 "$wine_run" test_layout.exe >"$work/layout.out" 2>&1) ||
+  { grep -E '^(FAIL|   Loc|Totals)' "$work/layout.out" >&2; fail "the layout tests failed"; }
+echo "   $(grep '^Totals:' "$work/layout.out")"
 
 echo "-- the scripted game on Windows' platform"
 timeout 120 "$wine_run" "$build/checks/rz-smokegame.exe" 2>"$work/smokegame.err" ||

@@ -306,7 +306,7 @@ private Q_SLOTS:
         for (QLabel *label : form.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
             const QFontMetrics fm(label->font());
             QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
-            QVERIFY2(InkDepth(fm, label->text()) <= label->height(), qPrintable(label->objectName()));
+            QVERIFY2(InkFitsTop(fm, label->text(), label->height()), qPrintable(label->objectName()));
         }
         for (QPushButton *button : form.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
             const QFontMetrics fm(button->font());
@@ -351,8 +351,8 @@ private Q_SLOTS:
         const int margin = 2 * (box->frameWidth() + TextBox::kTextMargin);
         QVERIFY2(fm.horizontalAdvance(text) + margin <= box->width(),
                  qPrintable(QStringLiteral("%1 of %2").arg(fm.horizontalAdvance(text) + margin).arg(box->width())));
-        QVERIFY2(InkDepth(fm, text) + margin <= box->height(),
-                 qPrintable(QStringLiteral("%1 of %2").arg(InkDepth(fm, text) + margin).arg(box->height())));
+        QVERIFY2(InkFitsTop(fm, text, box->height() - margin),
+                 qPrintable(QStringLiteral("ink %1 of %2").arg(fm.tightBoundingRect(text).height()).arg(box->height() - margin)));
     }
 };
 

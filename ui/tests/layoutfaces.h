@@ -23,14 +23,15 @@ inline bool KeepsLayoutWidths(const QFont &font, const QString &asked)
            || ClassicWidthFaces().contains(drawn);
 }
 
-// How far down from the top of its line a text drawn at the top of a box
-// reaches with ink: the baseline's depth and the lowest inked row below it.
-// Faces of the same widths differ in their line height (Nimbus Sans's
-// line is taller than Liberation Sans's); what is cut at the bottom of a
-// box is ink, not the empty rest of the line.
-inline int InkDepth(const QFontMetrics &fm, const QString &text)
+// Whether a text drawn at the top of a room of the given height keeps all
+// its ink inside: nothing above the top (an umlaut's dots), nothing below
+// the bottom. Faces of the same widths differ in their line height (Nimbus
+// Sans's line is taller than Liberation Sans's); what is cut at the bottom
+// of a box is ink, not the empty rest of the line.
+inline bool InkFitsTop(const QFontMetrics &fm, const QString &text, int height)
 {
-    return fm.ascent() + fm.tightBoundingRect(text).bottom() + 1;
+    const QRect ink = fm.tightBoundingRect(text);
+    return fm.ascent() + ink.top() >= 0 && fm.ascent() + ink.bottom() + 1 <= height;
 }
 
 // Whether a text centred upright in a control of the given height keeps all
