@@ -5,36 +5,84 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
+
+#include <cstdio>
 
 namespace {
 
-// Installed faces that stand in for a classic face the layout asks for:
-// Liberation Sans is metric-compatible with it, DejaVu Sans is Debian's
-// fallback.
-const QStringList &Substitutes()
+// The scalable face Windows itself uses for a classic face of the layout:
+// MS Sans Serif is a bitmap face of fixed sizes, drawn in Microsoft Sans
+// Serif wherever a size or a screen needs scaling.
+QString ScalableForm(const QString &face)
 {
-    static const QStringList substitutes{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    return substitutes;
+    if (face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Microsoft Sans Serif");
+    return face;
 }
 
-// The face itself where it is installed, else its first installed
-// substitute. Settled once per face: left to Qt, a missing face would be
-// searched for through the font configuration again for every size and style.
+// The stand-in of last resort: wider than the layout's faces, so some
+// captions no longer fit, but installed almost everywhere on Linux.
+const QString &WideFallback()
+{
+    static const QString face = QStringLiteral("DejaVu Sans");
+    return face;
+}
+
+// Tells once, on the standard error, that the layout's texts no longer fit
+// and what makes them fit.
+void WarnNoClassicWidths()
+{
+    static bool told = false;
+    if (told)
+        return;
+    told = true;
+    std::fputs("roemische-zahlen: Keine Schrift mit den Maßen von Arial oder Helvetica gefunden "
+               "(etwa Liberation Sans); einige Beschriftungen werden abgeschnitten. "
+               "Abhilfe: das Paket fonts-liberation2 installieren.\n",
+               stderr);
+}
+
+// Whether a face is installed. Qt names a family that more than one
+// foundry makes with the foundry in brackets ("Nimbus Sans [urw]"); the
+// face is installed under any of them. Read once.
+bool IsInstalled(const QString &face)
+{
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &family : QFontDatabase::families()) {
+            const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+            names.insert((foundry < 0 ? family : family.left(foundry)).toCaseFolded());
+        }
+        return names;
+    }();
+    return installed.contains(face.toCaseFolded());
+}
+
+// The face the layout's text is drawn in: the face itself (in its scalable
+// form) where it is installed, else the first installed face of the classic
+// widths, else the wide fallback. Settled once per face: left to Qt, a
+// missing face would be searched for through the font configuration again
+// for every size and style.
 QString InstalledFace(const QString &face)
 {
     static QHash<QString, QString> settled;
     const auto known = settled.constFind(face);
     if (known != settled.cend())
         return *known;
-    const QStringList installed = QFontDatabase::families();
-    QString chosen = face;
-    if (!installed.contains(face, Qt::CaseInsensitive)) {
-        for (const QString &substitute : Substitutes()) {
-            if (installed.contains(substitute, Qt::CaseInsensitive)) {
-                chosen = substitute;
+    QString chosen = ScalableForm(face);
+    if (!IsInstalled(chosen)) {
+        chosen.clear();
+        for (const QString &candidate : ClassicWidthFaces()) {
+            if (IsInstalled(candidate)) {
+                chosen = candidate;
                 break;
             }
+        }
+        if (chosen.isEmpty()) {
+            WarnNoClassicWidths();
+            chosen = WideFallback();
         }
     }
     settled.insert(face, chosen);
@@ -42,6 +90,24 @@ QString InstalledFace(const QString &face)
 }
 
 } // namespace
+
+const QStringList &ClassicWidthFaces()
+{
+    // Liberation Sans and Arimo are drawn to Arial's widths, Arial to
+    // Helvetica's; Nimbus Sans (URW), TeX Gyre Heros and FreeSans to
+    // Helvetica's as well.
+    static const QStringList faces{
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+        QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+        QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"),
+        QStringLiteral("TeX Gyre Heros"), QStringLiteral("FreeSans")};
+    return faces;
+}
+
+QString LayoutFace(const QString &face)
+{
+    return InstalledFace(face);
+}
 
 QFont LayoutFont(const QString &face, qreal pointSize, bool bold, bool italic)
 {
