@@ -3,6 +3,7 @@
 
 #include "startup.h"
 
+#include "commandline.h"
 #include "identity.h"
 #include "numeral.h"
 #include "program.h"
@@ -13,6 +14,11 @@
 
 int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &started)
 {
+    // --help, --version and a wrong command line are answered before the
+    // application object exists: they need no display.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
     IdentifyProgram();
     // The program ends only through "Ende" or a window's frame.

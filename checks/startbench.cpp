@@ -73,9 +73,11 @@ void ReportFirstPaint()
     std::fflush(stdout);
 }
 
-// The game, started exactly as the program's main() starts it.
-int RunGame(int argc, char *argv[])
+// The game, started exactly as the program's main() starts it when it is
+// given no arguments: the harness's own argument is not passed on.
+int RunGame(char *argv[])
 {
+    int argc = 1;
     return RunProgram(argc, argv, [](const Program &program) {
         new FirstPaint(program.exercise(), [] {
             ReportFirstPaint();
@@ -183,8 +185,9 @@ void TypeAnswer(Form1 &form)
 // The CPU time of one whole exercise, through the real handlers: "Neue Zahl",
 // the answer key by key, "OK". Every other exercise changes the direction
 // first (not timed), and the repaints after each one are not timed either.
-int RunExercise(int argc, char *argv[])
+int RunExercise(char *argv[])
 {
+    int argc = 1;
     return RunProgram(argc, argv, [](Program &program) {
         Form1 &form = *program.exercise();
         new FirstPaint(&form, [&form] {
@@ -344,11 +347,11 @@ int RunHarness()
 int main(int argc, char *argv[])
 {
     if (argc == 2 && std::strcmp(argv[1], "--game") == 0)
-        return RunGame(argc, argv);
+        return RunGame(argv);
     if (argc == 2 && std::strcmp(argv[1], "--baseline") == 0)
         return RunBaseline(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], "--exercise") == 0)
-        return RunExercise(argc, argv);
+        return RunExercise(argv);
     if (argc == 1)
         return RunHarness();
     std::fprintf(stderr, "usage: rz-startbench [--game | --baseline | --exercise]\n");

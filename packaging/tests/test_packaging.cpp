@@ -4,8 +4,8 @@
 // The program as it is installed: cmake --install into a fresh prefix, then
 // the files checked where desktops look for them, the desktop entry and the
 // metainfo checked by the freedesktop.org and AppStream validators, and the
-// version the metainfo and the package carry. Also the icon file drawn for
-// the Windows build.
+// version the metainfo, the package and its changelog carry. Also the icon
+// file drawn for the Windows build.
 
 #include <QDataStream>
 #include <QFile>
@@ -119,6 +119,16 @@ QString CPackVersion()
     static const QRegularExpression set(QStringLiteral("^set\\(CPACK_PACKAGE_VERSION \"([^\"]*)\"\\)$"),
                                         QRegularExpression::MultilineOption);
     return set.match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+// The version of the newest entry of the package's changelog.
+QString ChangelogVersion()
+{
+    QFile file(QStringLiteral(RZ_BUILD_DIR "/packaging/changelog"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    static const QRegularExpression entry(QStringLiteral("^roemische-zahlen \\(([^)]*)\\) "));
+    return entry.match(QString::fromUtf8(file.readLine())).captured(1);
 }
 
 } // namespace
@@ -243,6 +253,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("version");
         QTest::newRow("metainfo release") << MetainfoReleaseVersion(Metainfo());
         QTest::newRow("Debian package") << CPackVersion();
+        QTest::newRow("Debian changelog") << ChangelogVersion();
     }
     void version()
     {

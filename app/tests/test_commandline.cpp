@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line of the real executable, started where there is no
+// display at all: whatever it answers, it must answer without one. Had it
+// made its application object, Qt would end it for want of a display, and
+// had it opened its window, it would not end by itself.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        // Patterns for the whole of each output stream.
+        QTest::addColumn<QString>("standardOutput");
+        QTest::addColumn<QString>("standardError");
+
+        const QString version = QStringLiteral("^Römische Zahlen 1\\.00\\n$");
+        const QString usage = QStringLiteral("\\nAufruf: roemische-zahlen \\[--help \\| --version\\]; "
+                                             "mehr mit „roemische-zahlen --help“\\n$");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << "^Aufruf: roemische-zahlen \\[OPTION\\]\\n.*\\n  -h, --help .*\\n"
+                                   "  -v, --version .*man roemische-zahlen.*\\n$"
+                                << "^$";
+        QTest::newRow("--bogus") << QStringList{"--bogus"} << 2 << "^$"
+                                 << "^roemische-zahlen: unbekannte Option „--bogus“" + usage;
+        QTest::newRow("stray argument")
+            << QStringList{"extra"} << 2 << "^$"
+            << "^roemische-zahlen: unerwartetes Argument „extra“; das Spiel nimmt keine Argumente" + usage;
+        // Qt's own options are accepted, with their values, in the forms Qt
+        // takes them.
+        QTest::newRow("Qt's options") << QStringList{"-style=Fusion", "--reverse", "-qwindowtitle", "x", "-v"}
+                                      << 0 << version << "^$";
+        // A wrong command line is refused even when it asks for the version.
+        QTest::newRow("Qt's option without its value")
+            << QStringList{"--version", "-platform"} << 2 << "^$"
+            << "^roemische-zahlen: Option „-platform“ braucht einen Wert" + usage;
+    }
+    void answers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, standardOutput);
+        QFETCH(QString, standardError);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RZ_PROGRAM), arguments);
+        const bool finished = program.waitForFinished(30000);
+        if (!finished)
+            program.kill();
+        QVERIFY2(finished, "still running: it opened its window");
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(err));
+        QCOMPARE(program.exitCode(), exitCode);
+        const auto matches = [](const QString &pattern, const QString &text) {
+            return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                .match(text)
+                .hasMatch();
+        };
+        QVERIFY2(matches(standardOutput, out), qPrintable(out));
+        QVERIFY2(matches(standardError, err), qPrintable(err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_commandline.moc"
