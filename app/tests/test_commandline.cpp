@@ -62,8 +62,13 @@ private Q_SLOTS:
         if (!finished)
             program.kill();
         QVERIFY2(finished, "still running: it opened its window");
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        const QString err = QString::fromUtf8(program.readAllStandardError());
+        // In the system's own text conventions: its 8-bit encoding (UTF-8 on
+        // Linux, the ANSI code page on Windows) and line ends.
+        const auto text = [](const QByteArray &bytes) {
+            return QString::fromLocal8Bit(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        };
+        const QString out = text(program.readAllStandardOutput());
+        const QString err = text(program.readAllStandardError());
         QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(err));
         QCOMPARE(program.exitCode(), exitCode);
         const auto matches = [](const QString &pattern, const QString &text) {
