@@ -37,7 +37,7 @@ static_assert(kKept > 1, "the announcement shown last is kept when a new one com
 // that reads it late still reads what was announced.
 class AnnouncementText final : public QObject {
 public:
-    AnnouncementText(const QString &text, QObject *announcement) : QObject(announcement), text_(text) {}
+    AnnouncementText(QString text, QObject *announcement) : QObject(announcement), text_(std::move(text)) {}
     const QString &text() const { return text_; }
 
 private:

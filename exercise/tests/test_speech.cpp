@@ -75,7 +75,7 @@ private Q_SLOTS:
             RZ_CLICK(window.Option2);
 
         QStringList heard;
-        ListenToAnnouncements([&heard, &window](QWidget *from, const QString &text) {
+        ListenToAnnouncements([&heard, &window](const QWidget *from, const QString &text) {
             QCOMPARE(from, &window);
             heard << text;
         });
