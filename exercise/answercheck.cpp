@@ -63,6 +63,7 @@ void Form1::Command3_Click()
     Command1->setEnabled(true);
     Option1->setEnabled(true);
     Option2->setEnabled(true);
+    SayVerdict();
 }
 
 void Form1::EnterLostState()

@@ -99,6 +99,7 @@ void Form1::Command1_Click()
     Command1->setEnabled(false);
     Option1->setEnabled(false);
     Option2->setEnabled(false);
+    SayQuestion();
 }
 
 void Form1::Command2_Click()

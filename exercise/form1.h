@@ -3,9 +3,11 @@
 
 #pragma once
 
-#include <QWidget>
+#include "layoutwindow.h"
+
 #include <QtGlobal>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class NumeralEngine;
@@ -17,7 +19,7 @@ class WindowHost;
 //
 // Constructing it builds the window from its layout; Form_Load is then run by
 // whoever loads it (the WindowHost), before the window is first shown.
-class Form1 : public QWidget {
+class Form1 : public LayoutWindow {
     Q_OBJECT
 
 public:
@@ -101,6 +103,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void BuildLayout();
@@ -110,6 +113,13 @@ private:
     void AppendCaption(TextBox *box, const QPushButton *key);
     static void RemoveLastCharacter(TextBox *box);
     void EnterLostState();
+
+    // What the learner's screen reader is told, without moving the focus.
+    TextBox *AnswerBox() const;
+    void SayQuestion();
+    void SayAnswer();
+    void SayVerdict();
+    void SayKeyDoesNothing(const QKeyEvent *event);
 
     WindowHost &host_;
     NumeralEngine &engine_;

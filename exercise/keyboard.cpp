@@ -4,11 +4,15 @@
 // The physical keyboard presses the on-screen keys. Every key of the keyboard
 // that stands for a button clicks that button, so the button's own click
 // handler runs, exactly as for a click with the mouse; a hidden or disabled
-// button is not pressed. The focus stays where it is.
+// button is not pressed. The focus stays where it is. Where neither "OK" nor
+// "Neue Zahl" can be pressed, Return presses the focused button.
 
 #include "form1.h"
 
+#include "returnkey.h"
+
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QList>
 #include <QPushButton>
@@ -76,17 +80,27 @@ void Form1::ConnectKeyboard()
 
     PressOnKeys(Command11, {QKeySequence(Qt::Key_Backspace)});
 
-    // Return and Enter press "OK" while it can be pressed, else "Neue Zahl".
-    // One shortcut for both buttons: two shortcuts on the same key would be
-    // ambiguous to Qt, and neither would fire.
+    // Return and Enter press "OK" while it can be pressed, else "Neue Zahl",
+    // else (once the game is lost) the focused button: the lost button. One
+    // shortcut for all: two shortcuts on the same key would be ambiguous to
+    // Qt, and neither would fire.
     auto *answer = new QShortcut(this);
     answer->setContext(Qt::WindowShortcut);
-    answer->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                     QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
+    answer->setKeys(ReturnKeys());
     connect(answer, &QShortcut::activated, this, [this] {
         if (Pressable(Command3))
             Command3->click();
         else if (Pressable(Command1))
             Command1->click();
+        else
+            PressFocusedButton(this);
     });
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Only keys that pressed nothing arrive here: a key of a hidden or
+    // disabled button. The screen reader says why.
+    LayoutWindow::keyPressEvent(event);
+    SayKeyDoesNothing(event);
 }

@@ -15,6 +15,7 @@ void Form1::AppendCaption(TextBox *box, const QPushButton *key)
     // Whole text read, caption appended at the end, text assigned back: the
     // box's maximum length cuts what does not fit.
     box->setText(box->text() + key->text());
+    SayAnswer();
 }
 
 void Form1::Command4_Click() { AppendCaption(Text3, Command4); }
@@ -51,4 +52,5 @@ void Form1::Command11_Click()
         RemoveLastCharacter(Text3);
     if (mode == RomanToArabic)
         RemoveLastCharacter(Text2);
+    SayAnswer();
 }

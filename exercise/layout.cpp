@@ -43,7 +43,8 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 
 } // namespace
 
-Form1::Form1(WindowHost &host, NumeralEngine &engine) : host_(host), engine_(engine)
+Form1::Form1(WindowHost &host, NumeralEngine &engine)
+    : LayoutWindow(Kind::Main), host_(host), engine_(engine)
 {
     BuildLayout();
     ConnectHandlers();
@@ -109,7 +110,9 @@ void Form1::BuildLayout()
     SetColour(Text4, QPalette::Text, kDesktopColour);
 
     // Names for screen readers: what each box holds. The buttons are read
-    // by their captions.
+    // by their captions, except where a caption reads badly aloud (an arrow,
+    // a run of blanks). The labels name the boxes below them, and the
+    // direction label both option buttons.
     setAccessibleName(QStringLiteral("Römische Zahlen – Übung"));
     Text1->setAccessibleName(QStringLiteral("Titel"));
     Text2->setAccessibleName(QStringLiteral("Arabische Zahl"));
@@ -117,6 +120,15 @@ void Form1::BuildLayout()
     Text4->setAccessibleName(QStringLiteral("Punkte"));
     Text5->setAccessibleName(QStringLiteral("Bewertung"));
     Text6->setAccessibleName(QStringLiteral("Lösung"));
+    Option1->setAccessibleName(QStringLiteral("Arabisch nach Römisch"));
+    Option2->setAccessibleName(QStringLiteral("Römisch nach Arabisch"));
+    Command22->setAccessibleName(QStringLiteral("Verloren – weiter"));
+    Label1->setBuddy(Text2);
+    Label2->setBuddy(Text3);
+    Label3->setBuddy(Text6);
+    Label4->setBuddy(Text4);
+    Option1->setHeading(Label5);
+    Option2->setHeading(Label5);
 
     Command3->setEnabled(false);
 

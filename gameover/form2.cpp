@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "layoutbuild.h"
+#include "returnkey.h"
 #include "textbox.h"
 #include "twips.h"
 #include "windowhost.h"
@@ -13,7 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-Form2::Form2(WindowHost &host) : host_(host)
+Form2::Form2(WindowHost &host) : LayoutWindow(Kind::Message), host_(host)
 {
     ShapeWindow(this, "Form2", QStringLiteral("Mathematik in der ZEL:"), 5475, 4530, 4680, 1635, false);
     // The name screen readers give the window.
@@ -29,6 +30,7 @@ Form2::Form2(WindowHost &host) : host_(host)
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    PressFocusedButtonOnReturn(this);
 }
 
 void Form2::Command1_Click()

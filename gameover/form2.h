@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QWidget>
+#include "layoutwindow.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ class WindowHost;
 
 // The game-over window: "Neues Spiel" or "Ende" after a lost game. It is
 // loaded at the first lost game and then only hidden and shown again.
-class Form2 : public QWidget {
+class Form2 : public LayoutWindow {
     Q_OBJECT
 
 public:

@@ -5,6 +5,8 @@
 
 #include <QRadioButton>
 
+class QLabel;
+
 // An option button that raises Click whenever it becomes selected, by the
 // learner or by code (setChecked(true)), before the selecting call returns.
 // Selecting the button that is already selected raises nothing.
@@ -14,6 +16,14 @@ class OptionButton : public QRadioButton {
 public:
     explicit OptionButton(QWidget *parent = nullptr);
 
+    // The label above a group of option buttons, a sibling of this button:
+    // screen readers read it as the label of each button of the group.
+    void setHeading(QLabel *heading) { heading_ = heading; }
+    QLabel *heading() const { return heading_; }
+
 Q_SIGNALS:
     void Click();
+
+private:
+    QLabel *heading_ = nullptr;
 };

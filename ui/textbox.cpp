@@ -26,14 +26,21 @@ TextBox::TextBox(QWidget *parent) : QTextEdit(parent)
     document()->setDocumentMargin(kTextMargin);
 }
 
-QString TextBox::text() const
-{
-    return toPlainText();
-}
-
 void TextBox::setText(const QString &text)
 {
-    setPlainText(maxLength_ > 0 ? text.left(maxLength_) : text);
+    text_ = maxLength_ > 0 ? text.left(maxLength_) : text;
+    if (!concealed_)
+        setPlainText(text_);
+}
+
+void TextBox::setVisible(bool visible)
+{
+    // Hidden: the text leaves the box after it is hidden. Shown: the text
+    // comes back once the box is shown, before it is painted.
+    concealed_ = !visible;
+    QTextEdit::setVisible(visible);
+    if (toPlainText() != (concealed_ ? QString() : text_))
+        setPlainText(concealed_ ? QString() : text_);
 }
 
 void TextBox::setMaxLength(int length)

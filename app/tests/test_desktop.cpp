@@ -28,6 +28,18 @@ QWidget *Window(Harness &test, const QString &name)
     return nullptr;
 }
 
+// The names of the objects in the given relation to the interface, sorted:
+// Label gives its labels, Labelled what it labels.
+QStringList Names(QAccessibleInterface *accessible, QAccessible::Relation relation)
+{
+    QStringList names;
+    for (const auto &related : accessible->relations(relation))
+        if (related.second == relation)
+            names << related.first->text(QAccessible::Name);
+    names.sort();
+    return names;
+}
+
 } // namespace
 
 class TestDesktop : public QObject {
@@ -80,60 +92,67 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
 
-    void accessibleNames_data()
+    // What screen readers read of each window and control: its role, its
+    // name, and the labels tied to it both ways. Every label that heads a
+    // box or the option buttons names them; no window is a mere "filler".
+    void accessible_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("labelledBy");
+        QTest::addColumn<QStringList>("labelFor");
 
         const int text = QAccessible::EditableText;
         const int push = QAccessible::Button;
-        // The role of a window is Qt's business; only its name is checked.
-        const int window = -1;
-        QTest::newRow("Form1") << "Form1" << "" << window << "Römische Zahlen – Übung";
-        QTest::newRow("Text1") << "Form1" << "Text1" << text << "Titel";
-        QTest::newRow("Text2") << "Form1" << "Text2" << text << "Arabische Zahl";
-        QTest::newRow("Text3") << "Form1" << "Text3" << text << "Römische Zahl";
-        QTest::newRow("Text4") << "Form1" << "Text4" << text << "Punkte";
-        QTest::newRow("Text5") << "Form1" << "Text5" << text << "Bewertung";
-        QTest::newRow("Text6") << "Form1" << "Text6" << text << "Lösung";
-        QTest::newRow("Form1 Command1") << "Form1" << "Command1" << push << "Neue Zahl";
-        QTest::newRow("Form1 Command2") << "Form1" << "Command2" << push << "Ende";
-        QTest::newRow("Command3") << "Form1" << "Command3" << push << "OK";
-        QTest::newRow("Command4") << "Form1" << "Command4" << push << "M";
-        QTest::newRow("Command5") << "Form1" << "Command5" << push << "D";
-        QTest::newRow("Command6") << "Form1" << "Command6" << push << "C";
-        QTest::newRow("Command7") << "Form1" << "Command7" << push << "L";
-        QTest::newRow("Command8") << "Form1" << "Command8" << push << "X";
-        QTest::newRow("Command9") << "Form1" << "Command9" << push << "V";
-        QTest::newRow("Command10") << "Form1" << "Command10" << push << "I";
-        QTest::newRow("Command11") << "Form1" << "Command11" << push << "Löschen";
-        QTest::newRow("Command12") << "Form1" << "Command12" << push << "1";
-        QTest::newRow("Command13") << "Form1" << "Command13" << push << "2";
-        QTest::newRow("Command14") << "Form1" << "Command14" << push << "3";
-        QTest::newRow("Command15") << "Form1" << "Command15" << push << "4";
-        QTest::newRow("Command16") << "Form1" << "Command16" << push << "5";
-        QTest::newRow("Command17") << "Form1" << "Command17" << push << "6";
-        QTest::newRow("Command18") << "Form1" << "Command18" << push << "7";
-        QTest::newRow("Command19") << "Form1" << "Command19" << push << "8";
-        QTest::newRow("Command20") << "Form1" << "Command20" << push << "9";
-        QTest::newRow("Command21") << "Form1" << "Command21" << push << "0";
-        QTest::newRow("Command22") << "Form1" << "Command22" << push << "    VERLOREN !!!";
-        QTest::newRow("Option1") << "Form1" << "Option1" << int(QAccessible::RadioButton)
-                                 << "Arabisch  ->  Römisch";
-        QTest::newRow("Option2") << "Form1" << "Option2" << int(QAccessible::RadioButton)
-                                 << "Römisch  ->  Arabisch";
-        QTest::newRow("Form2") << "Form2" << "" << window << "Römische Zahlen – Spiel verloren";
-        QTest::newRow("Form2 Command1") << "Form2" << "Command1" << push << "Neues Spiel";
-        QTest::newRow("Form2 Command2") << "Form2" << "Command2" << push << "Ende";
+        const int radio = QAccessible::RadioButton;
+        const int label = QAccessible::StaticText;
+        const QStringList none;
+        auto row = [](const char *tag, const char *window, const char *control, int role, const QString &name,
+                      const QStringList &labelledBy, const QStringList &labelFor) {
+            QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name
+                               << labelledBy << labelFor;
+        };
+        row("Form1", "Form1", "", QAccessible::Window, "Römische Zahlen – Übung", none, none);
+        row("Text1", "Form1", "Text1", text, "Titel", none, none);
+        row("Text2", "Form1", "Text2", text, "Arabische Zahl", {"Arabisch:"}, none);
+        row("Text3", "Form1", "Text3", text, "Römische Zahl", {"Römisch:"}, none);
+        row("Text4", "Form1", "Text4", text, "Punkte", {"PUNKTE:"}, none);
+        row("Text5", "Form1", "Text5", text, "Bewertung", none, none);
+        row("Text6", "Form1", "Text6", text, "Lösung", {"Lösung"}, none);
+        row("Label1", "Form1", "Label1", label, "Arabisch:", none, {"Arabische Zahl"});
+        row("Label2", "Form1", "Label2", label, "Römisch:", none, {"Römische Zahl"});
+        row("Label3", "Form1", "Label3", label, "Lösung", none, {"Lösung"});
+        row("Label4", "Form1", "Label4", label, "PUNKTE:", none, {"Punkte"});
+        row("Label5", "Form1", "Label5", label, "PROGRAMM - ART:", none,
+            {"Arabisch nach Römisch", "Römisch nach Arabisch"});
+        row("Option1", "Form1", "Option1", radio, "Arabisch nach Römisch", {"PROGRAMM - ART:"}, none);
+        row("Option2", "Form1", "Option2", radio, "Römisch nach Arabisch", {"PROGRAMM - ART:"}, none);
+        row("Form1 Command1", "Form1", "Command1", push, "Neue Zahl", none, none);
+        row("Form1 Command2", "Form1", "Command2", push, "Ende", none, none);
+        row("Command3", "Form1", "Command3", push, "OK", none, none);
+        row("Command4", "Form1", "Command4", push, "M", none, none);
+        row("Command10", "Form1", "Command10", push, "I", none, none);
+        row("Command11", "Form1", "Command11", push, "Löschen", none, none);
+        row("Command12", "Form1", "Command12", push, "1", none, none);
+        row("Command21", "Form1", "Command21", push, "0", none, none);
+        row("Command22", "Form1", "Command22", push, "Verloren – weiter", none, none);
+        row("Form2", "Form2", "", QAccessible::Dialog, "Römische Zahlen – Spiel verloren", none, none);
+        // The message has no label ties: a screen reader reads such a label
+        // of a dialog as the dialog's message.
+        row("Form2 Label1", "Form2", "Label1", label, "Du hast leider verloren!", none, none);
+        row("Form2 Command1", "Form2", "Command1", push, "Neues Spiel", none, none);
+        row("Form2 Command2", "Form2", "Command2", push, "Ende", none, none);
     }
-    void accessibleNames()
+    void accessible()
     {
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(int, role);
         QFETCH(QString, name);
+        QFETCH(QStringList, labelledBy);
+        QFETCH(QStringList, labelFor);
 
         Harness test;
         QWidget *widget = Window(test, window);
@@ -144,9 +163,10 @@ private Q_SLOTS:
         QVERIFY2(widget, qPrintable(control));
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
-        if (role >= 0)
-            QCOMPARE(int(accessible->role()), role);
+        QCOMPARE(int(accessible->role()), role);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(Names(accessible, QAccessible::Label), labelledBy);
+        QCOMPARE(Names(accessible, QAccessible::Labelled), labelFor);
     }
 };
 

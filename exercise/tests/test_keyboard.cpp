@@ -18,20 +18,12 @@
 
 namespace {
 
-// Presses one key on the keyboard, delivered like a real key press to the
-// widget that has the focus. A single character is typed as it is (upper
-// case as with Caps Lock); anything else is a key name as Qt writes it,
-// such as "Shift+M", "Num+1", "Return", "Backspace".
-void Press(const QString &key)
+// Shows the exercise window and waits until it has the keyboard.
+Form1 *ShowActive(Harness &test)
 {
-    QWidget *const toFocus = nullptr;
-    if (key.size() == 1) {
-        QTest::keyClick(toFocus, key.at(0).toLatin1());
-        return;
-    }
-    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
-    QVERIFY2(sequence.count() == 1, qPrintable(QStringLiteral("no key: ") + key));
-    QTest::keyClick(toFocus, sequence[0].key(), sequence[0].keyboardModifiers());
+    Form1 &window = test.program.ShowExercise();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window) ? &window : nullptr;
 }
 
 } // namespace
@@ -105,14 +97,15 @@ private Q_SLOTS:
             << r2a << 1994 << "Return Num+0 Num+1 Num+9 Num+9 Num+4 Num+Enter"
             << "01994" << "MCMXCIV" << "Falsch" << " 25" << false << true << false;
 
-        // Three wrong answers lose the game; then no key does anything, not
-        // even Return, although the hidden "Neue Zahl" is enabled.
+        // Three wrong answers lose the game; then no key of a button does
+        // anything, although the hidden "Neue Zahl" is enabled. (Return
+        // presses the lost button: below.)
         const QString lose = QStringLiteral("Return Return Return Return Return Return");
         QTest::newRow("lost after letters: every key dead")
-            << a2r << 12 << lose + " m Shift+M M x 1 Num+1 0 Backspace Return Enter Num+Enter Return"
+            << a2r << 12 << lose + " m Shift+M M x 1 Num+1 0 Backspace"
             << "0 12" << none << "VERLOREN" << "-25" << false << true << true;
         QTest::newRow("lost after digits: every key dead")
-            << r2a << 1994 << lose + " 1 Num+1 0 Num+0 m Shift+M M Backspace Return Enter Num+Enter Return"
+            << r2a << 1994 << lose + " 1 Num+1 0 Num+0 m Shift+M M Backspace"
             << none << "MCMXCIV" << "VERLOREN" << "-25" << false << true << true;
     }
 
@@ -131,9 +124,9 @@ private Q_SLOTS:
 
         Harness test;
         test.Draw({number});
-        Form1 &window = test.program.ShowExercise();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Form1 *shown = ShowActive(test);
+        QVERIFY(shown);
+        Form1 &window = *shown;
         if (direction == Form1::RomanToArabic)
             RZ_CLICK(window.Option2);
         QCOMPARE(window.mode, qint16(direction));
@@ -141,7 +134,7 @@ private Q_SLOTS:
         for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const bool answerKey = key.contains(QLatin1String("Return")) || key.contains(QLatin1String("Enter"));
             QWidget *const focus = QApplication::focusWidget();
-            Press(key);
+            PressKey(key);
             if (QTest::currentTestFailed())
                 return;
             // A key presses its button without taking the focus to it.
@@ -161,6 +154,56 @@ private Q_SLOTS:
         QCOMPARE(test.program.exercise(), &window);
         QVERIFY(!test.program.gameOver());
         QCOMPARE(test.endRequests, 0);
+    }
+
+    // Where the keyboard table gives Return nothing to do, Return presses
+    // the focused button: the lost button once the game is lost, and the
+    // focused button of the game-over window.
+    void returnPressesFocusedButton_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("gameOverShown");
+        QTest::addColumn<int>("points"); // of the loaded exercise window, -1: none
+        QTest::addColumn<int>("endRequests");
+        QTest::newRow("Return: lost button") << "Return" << true << -1 << 0;
+        QTest::newRow("Enter: lost button") << "Enter" << true << -1 << 0;
+        QTest::newRow("keypad Enter: lost button") << "Num+Enter" << true << -1 << 0;
+        QTest::newRow("letters stay dead") << "x i m" << false << -25 << 0;
+        QTest::newRow("then Return: Neues Spiel") << "Return Return" << false << 50 << 0;
+        QTest::newRow("then Tab, Return: Ende") << "Return Tab Return" << false << -1 << 1;
+        QTest::newRow("new game: Return asks a number") << "Return Return Return" << false << 50 << 0;
+    }
+    void returnPressesFocusedButton()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, gameOverShown);
+        QFETCH(int, points);
+        QFETCH(int, endRequests);
+
+        Harness test;
+        test.Draw({12, 12, 12, 7});
+        QVERIFY(ShowActive(test));
+        // Three empty answers: 25, 0, -25, and the game is lost.
+        for (int i = 0; i < 6; ++i)
+            PressKey(QStringLiteral("Return"));
+        QVERIFY(test.exercise()->Command22->hasFocus());
+
+        for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            PressKey(key);
+            Harness::FinishDeletions();
+            // A window just shown takes the keyboard, as on a desktop.
+            for (QWidget *window : {static_cast<QWidget *>(test.gameOver()), static_cast<QWidget *>(test.exercise())})
+                if (window && window->isVisible() && !window->isActiveWindow()) {
+                    window->activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(window));
+                }
+        }
+
+        QCOMPARE(test.gameOver() && test.gameOver()->isVisible(), gameOverShown);
+        QCOMPARE(test.exercise() ? int(test.exercise()->points) : -1, points);
+        QCOMPARE(test.endRequests, endRequests);
+        if (keys.endsWith(QLatin1String("Return Return Return")))
+            QCOMPARE(test.exercise()->Text2->text(), QStringLiteral("00 7"));
     }
 };
 

@@ -8,6 +8,7 @@
 // learner cannot click it, so neither may a test.
 
 #include <QAbstractButton>
+#include <QKeySequence>
 #include <QTest>
 
 // Whether a learner can click the button at its centre, where the tests
@@ -31,3 +32,19 @@ inline bool Clickable(const QAbstractButton *button)
         QTest::mouseClick(rzButton_, Qt::LeftButton, Qt::NoModifier,                           \
                           rzButton_->rect().center());                                          \
     } while (false)
+
+// Presses one key on the keyboard, delivered like a real key press to the
+// widget that has the focus. A single character is typed as it is (upper
+// case as with Caps Lock); anything else is a key name as Qt writes it,
+// such as "Shift+M", "Num+1", "Return", "Backspace".
+inline void PressKey(const QString &key)
+{
+    QWidget *const toFocus = nullptr;
+    if (key.size() == 1) {
+        QTest::keyClick(toFocus, key.at(0).toLatin1());
+        return;
+    }
+    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
+    QVERIFY2(sequence.count() == 1, qPrintable(QStringLiteral("no key: ") + key));
+    QTest::keyClick(toFocus, sequence[0].key(), sequence[0].keyboardModifiers());
+}

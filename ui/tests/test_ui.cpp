@@ -8,8 +8,8 @@
 #include "textbox.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QFontInfo>
-
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -41,6 +41,44 @@ private Q_SLOTS:
         box.setMaxLength(maxLength);
         box.setText(text);
         QCOMPARE(box.text(), kept);
+    }
+
+    // A hidden box keeps its text for the code but shows it to no one, not
+    // even to a screen reader, until it is shown again.
+    void hiddenBoxKeepsItsText_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("readable");
+        QTest::newRow("shown") << "set:XII" << "XII" << "XII";
+        QTest::newRow("set, hidden") << "set:XII hide" << "XII" << "";
+        QTest::newRow("hidden, set") << "hide set:XII" << "XII" << "";
+        QTest::newRow("hidden, set, shown") << "hide set:XII show" << "XII" << "XII";
+        QTest::newRow("hidden, set twice, shown") << "set:V hide set:XII set:12 show" << "12" << "12";
+        QTest::newRow("cut while hidden") << "hide set:MMMDCCCLXXXVIII show" << "MMM" << "MMM";
+        QTest::newRow("emptied while hidden") << "set:XII hide set: show" << "" << "";
+        QTest::newRow("shown twice") << "set:XII show show" << "XII" << "XII";
+    }
+    void hiddenBoxKeepsItsText()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, text);
+        QFETCH(QString, readable);
+        QWidget window;
+        auto *box = new TextBox(&window);
+        box->setMaxLength(3);
+        window.show();
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            if (step.startsWith(QLatin1String("set:")))
+                box->setText(step.mid(4));
+            else
+                box->setVisible(step == QLatin1String("show"));
+        }
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->toPlainText(), readable);
+        QAccessibleTextInterface *accessible = QAccessible::queryAccessibleInterface(box)->textInterface();
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(0, accessible->characterCount()), readable);
     }
 
     // A face the layout asks for is used where it is installed; a classic

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the learner's screen reader says as the game goes on, short and in
+// German, wherever the focus is: the new number, the answer after each key,
+// the verdict with the score and, after a wrong answer, the solution; and
+// why a key of the keyboard does nothing. A sighted learner reads all of it
+// in the window; nothing here changes the window.
+
+#include "form1.h"
+
+#include "announce.h"
+#include "numeral.h"
+#include "textbox.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+// An empty box is said as such: 0 has no Roman numeral.
+QString Said(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("leer") : text;
+}
+
+QString Points(qint16 points)
+{
+    return QStringLiteral("%1 Punkte.").arg(points);
+}
+
+} // namespace
+
+TextBox *Form1::AnswerBox() const
+{
+    TextBox *box = nullptr;
+    if (mode == ArabicToRoman)
+        box = Text3;
+    if (mode == RomanToArabic)
+        box = Text2;
+    return box;
+}
+
+void Form1::SayQuestion()
+{
+    if (!AnnouncementsHeard())
+        return;
+    QString question;
+    // The digit text as a number is read: "0 12" is 12.
+    if (mode == ArabicToRoman)
+        question = QString::number(LenientNumber(Text2->text()));
+    if (mode == RomanToArabic)
+        question = Said(Text3->text());
+    Announce(this, QStringLiteral("Neue Zahl: ") + question);
+}
+
+void Form1::SayAnswer()
+{
+    if (!AnnouncementsHeard())
+        return;
+    if (const TextBox *box = AnswerBox())
+        Announce(this, QStringLiteral("Antwort: ") + Said(box->text()));
+}
+
+void Form1::SayVerdict()
+{
+    if (!AnnouncementsHeard())
+        return;
+    const QString verdict = Text5->text();
+    const QString solution = QStringLiteral("Lösung: ") + Said(Text6->text()) + QStringLiteral(". ");
+    if (verdict == QLatin1String("Richtig"))
+        Announce(this, QStringLiteral("Richtig. ") + Points(points));
+    if (verdict == QLatin1String("Falsch"))
+        Announce(this, QStringLiteral("Falsch. ") + solution + Points(points));
+    if (verdict == QLatin1String("VERLOREN"))
+        Announce(this, QStringLiteral("Falsch. ") + solution + QStringLiteral("Verloren: ") + Points(points)
+                           + QStringLiteral(" Weiter mit der Eingabetaste."));
+}
+
+void Form1::SayKeyDoesNothing(const QKeyEvent *event)
+{
+    if (!AnnouncementsHeard())
+        return;
+    const Qt::KeyboardModifiers typing = Qt::ShiftModifier | Qt::KeypadModifier;
+    if (event->modifiers() & ~typing)
+        return;
+    const int key = event->key();
+    const bool letter = key == Qt::Key_M || key == Qt::Key_D || key == Qt::Key_C || key == Qt::Key_L
+                        || key == Qt::Key_X || key == Qt::Key_V || key == Qt::Key_I;
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    if (!letter && !digit && key != Qt::Key_Backspace)
+        return;
+    if (Command22->isVisible())
+        Announce(this, QStringLiteral("Verloren. Weiter mit der Eingabetaste."));
+    else if (letter && !Command4->isEnabled())
+        Announce(this, QStringLiteral("Gefragt ist die arabische Zahl."));
+    else if (digit && !Command12->isEnabled())
+        Announce(this, QStringLiteral("Gefragt ist die römische Zahl."));
+}

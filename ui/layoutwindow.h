@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QWidget>
+
+// A top-level window of the program. Screen readers see the main window as
+// a frame and a message window as a dialog, by the window's accessible name.
+class LayoutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Kind { Main, Message };
+
+    explicit LayoutWindow(Kind kind);
+
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
