@@ -6,7 +6,7 @@
 #include <QWidget>
 
 // A top-level window of the program. Screen readers see the main window as
-// a frame and a message window as a dialog, by the window's accessible name.
+// a frame and a message window as a dialog, by the window's kind.
 class LayoutWindow : public QWidget {
     Q_OBJECT
 

@@ -12,23 +12,9 @@
 
 namespace {
 
-// The scalable face Windows itself uses for a classic face of the layout:
-// MS Sans Serif is a bitmap face of fixed sizes, drawn in Microsoft Sans
-// Serif wherever a size or a screen needs scaling.
-QString ScalableForm(const QString &face)
-{
-    if (face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Microsoft Sans Serif");
-    return face;
-}
-
 // The stand-in of last resort: wider than the layout's faces, so some
 // captions no longer fit, but installed almost everywhere on Linux.
-const QString &WideFallback()
-{
-    static const QString face = QStringLiteral("DejaVu Sans");
-    return face;
-}
+const char *const kWideFallback = "DejaVu Sans";
 
 // Tells once, on the standard error, that the layout's texts no longer fit
 // and what makes them fit.
@@ -60,18 +46,17 @@ bool IsInstalled(const QString &face)
     return installed.contains(face.toCaseFolded());
 }
 
-// The face the layout's text is drawn in: the face itself (in its scalable
-// form) where it is installed, else the first installed face of the classic
-// widths, else the wide fallback. Settled once per face: left to Qt, a
-// missing face would be searched for through the font configuration again
-// for every size and style.
-QString InstalledFace(const QString &face)
+} // namespace
+
+// Settled once per face: left to Qt, a missing face would be searched for
+// through the font configuration again for every size and style.
+QString LayoutFace(const QString &face)
 {
     static QHash<QString, QString> settled;
     const auto known = settled.constFind(face);
     if (known != settled.cend())
         return *known;
-    QString chosen = ScalableForm(face);
+    QString chosen = ScalableFace(face);
     if (!IsInstalled(chosen)) {
         chosen.clear();
         for (const QString &candidate : ClassicWidthFaces()) {
@@ -82,14 +67,12 @@ QString InstalledFace(const QString &face)
         }
         if (chosen.isEmpty()) {
             WarnNoClassicWidths();
-            chosen = WideFallback();
+            chosen = QString::fromLatin1(kWideFallback);
         }
     }
     settled.insert(face, chosen);
     return chosen;
 }
-
-} // namespace
 
 const QStringList &ClassicWidthFaces()
 {
@@ -104,14 +87,18 @@ const QStringList &ClassicWidthFaces()
     return faces;
 }
 
-QString LayoutFace(const QString &face)
+QString ScalableFace(const QString &face)
 {
-    return InstalledFace(face);
+    // MS Sans Serif is a bitmap face of fixed sizes, which Windows draws in
+    // Microsoft Sans Serif wherever a size or a screen needs scaling.
+    if (face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Microsoft Sans Serif");
+    return face;
 }
 
 QFont LayoutFont(const QString &face, qreal pointSize, bool bold, bool italic)
 {
-    QFont font(InstalledFace(face));
+    QFont font(LayoutFace(face));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);

@@ -23,8 +23,13 @@ inline QRect TwipsRect(int left, int top, int width, int height)
 // standard error which package makes the layout fit.
 QFont LayoutFont(const QString &face, qreal pointSize, bool bold = false, bool italic = false);
 
-// The face LayoutFont draws the given face in on this machine.
+// The face LayoutFont draws the given face in on this machine: the face in
+// its scalable form where it is installed, else the first installed face of
+// the classic widths, else DejaVu Sans.
 QString LayoutFace(const QString &face);
+
+// The scalable face Windows itself draws a face of the layout in.
+QString ScalableFace(const QString &face);
 
 // Faces of the classic sans widths (Arial, Helvetica), in the order they
 // are tried as stand-ins.

@@ -19,8 +19,7 @@ inline bool KeepsLayoutWidths(const QFont &font, const QString &asked)
     const QString drawn = QFontInfo(font).family().section(QLatin1String(" ["), 0, 0);
     if (drawn != LayoutFace(asked))
         return false;
-    return drawn == asked || (asked == QLatin1String("MS Sans Serif") && drawn == QLatin1String("Microsoft Sans Serif"))
-           || ClassicWidthFaces().contains(drawn);
+    return drawn == asked || drawn == ScalableFace(asked) || ClassicWidthFaces().contains(drawn);
 }
 
 // Whether a text drawn at the top of a room of the given height keeps all
