@@ -69,18 +69,28 @@ echo "   window at $geometry"
 [ "$geometry" = "318,70 386x453" ] || fail "the window is at $geometry, not at 318,70 386x453"
 
 # "Ende": twips 3240, 6120, 2175 x 615 in the client area; its centre.
-xdotool mousemove $((318 + (3240 + 2175 / 2) / 15)) $((70 + (6120 + 615 / 2) / 15)) click 1
+# Wine maps the window a moment before it passes mouse buttons on to it: a
+# click in the first tenth of a second after the map never reaches the
+# program (measured: 3 of 10 such clicks lost, none after 0.2 s). So the
+# pointer rests on "Ende" for a second first, as a hand would; should Wine
+# still have swallowed the click, a second one is given, and said so.
+xdotool mousemove $((318 + (3240 + 2175 / 2) / 15)) $((70 + (6120 + 615 / 2) / 15))
+sleep 1
 status=
-for _ in $(seq 200); do
-  if ! kill -0 "$game" 2>/dev/null; then
-    status=0
-    wait "$game" || status=$?
-    break
-  fi
-  sleep 0.1
+for click in 1 2; do
+  xdotool click 1
+  for _ in $(seq 100); do
+    if ! kill -0 "$game" 2>/dev/null; then
+      status=0
+      wait "$game" || status=$?
+      break 2
+    fi
+    sleep 0.1
+  done
+  echo "   the game still runs 10 s after click $click on \"Ende\""
 done
 game_pid=$game
 game=
-[ -n "$status" ] || { kill "$game_pid" 2>/dev/null || true; fail "\"Ende\" did not end the game within 20 s"; }
+[ -n "$status" ] || { kill "$game_pid" 2>/dev/null || true; fail "two clicks on \"Ende\" did not end the game"; }
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
 echo "   \"Ende\" ended the game with status 0"
