@@ -109,10 +109,9 @@ std::optional<int> AnswerCommandLine(int argc, char **argv)
     // Qt's options are single-dash words (-platform, -reverse), so every
     // option is read as a long one, with one dash or two.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("diese Hilfe zeigen und beenden"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("die Version zeigen und beenden"));
+    // The help text is the program's own (Help()), not the parser's.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
     for (const QtOption &option : kQtOptions) {

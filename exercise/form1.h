@@ -7,6 +7,7 @@
 
 #include <QtGlobal>
 
+class QAbstractButton;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -113,6 +114,8 @@ private:
     void AppendCaption(TextBox *box, const QPushButton *key);
     static void RemoveLastCharacter(TextBox *box);
     void EnterLostState();
+    // The on-screen button that the key presses, if it is one of theirs.
+    QAbstractButton *KeyboardButton(const QKeyEvent *event) const;
 
     // What the learner's screen reader is told, without moving the focus.
     TextBox *AnswerBox() const;

@@ -81,13 +81,8 @@ void Form1::ConnectKeyboard()
     PressOnKeys(Command11, {QKeySequence(Qt::Key_Backspace)});
 
     // Return and Enter press "OK" while it can be pressed, else "Neue Zahl",
-    // else (once the game is lost) the focused button: the lost button. One
-    // shortcut for all: two shortcuts on the same key would be ambiguous to
-    // Qt, and neither would fire.
-    auto *answer = new QShortcut(this);
-    answer->setContext(Qt::WindowShortcut);
-    answer->setKeys(ReturnKeys());
-    connect(answer, &QShortcut::activated, this, [this] {
+    // else (once the game is lost) the focused button: the lost button.
+    OnReturn(this, [this] {
         if (Pressable(Command3))
             Command3->click();
         else if (Pressable(Command1))
@@ -103,4 +98,15 @@ void Form1::keyPressEvent(QKeyEvent *event)
     // disabled button. The screen reader says why.
     LayoutWindow::keyPressEvent(event);
     SayKeyDoesNothing(event);
+}
+
+QAbstractButton *Form1::KeyboardButton(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (const QShortcut *shortcut : findChildren<QShortcut *>()) {
+        auto *button = qobject_cast<QAbstractButton *>(shortcut->parent());
+        if (button && shortcut->keys().contains(pressed))
+            return button;
+    }
+    return nullptr;
 }

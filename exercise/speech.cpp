@@ -13,7 +13,7 @@
 #include "numeral.h"
 #include "textbox.h"
 
-#include <QKeyEvent>
+#include <QAbstractButton>
 #include <QPushButton>
 
 namespace {
@@ -81,19 +81,15 @@ void Form1::SayKeyDoesNothing(const QKeyEvent *event)
 {
     if (!AnnouncementsHeard())
         return;
-    const Qt::KeyboardModifiers typing = Qt::ShiftModifier | Qt::KeypadModifier;
-    if (event->modifiers() & ~typing)
+    const QAbstractButton *key = KeyboardButton(event);
+    if (!key)
         return;
-    const int key = event->key();
-    const bool letter = key == Qt::Key_M || key == Qt::Key_D || key == Qt::Key_C || key == Qt::Key_L
-                        || key == Qt::Key_X || key == Qt::Key_V || key == Qt::Key_I;
-    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
-    if (!letter && !digit && key != Qt::Key_Backspace)
-        return;
+    // Once the game is lost every key is hidden; before, a key is disabled
+    // only because it belongs to the other direction.
     if (Command22->isVisible())
         Announce(this, QStringLiteral("Verloren. Weiter mit der Eingabetaste."));
-    else if (letter && !Command4->isEnabled())
+    else if (!key->isEnabled() && mode == RomanToArabic)
         Announce(this, QStringLiteral("Gefragt ist die arabische Zahl."));
-    else if (digit && !Command12->isEnabled())
+    else if (!key->isEnabled() && mode == ArabicToRoman)
         Announce(this, QStringLiteral("Gefragt ist die römische Zahl."));
 }

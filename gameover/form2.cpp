@@ -30,7 +30,7 @@ Form2::Form2(WindowHost &host) : LayoutWindow(Kind::Message), host_(host)
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-    PressFocusedButtonOnReturn(this);
+    OnReturn(this, [this] { PressFocusedButton(this); });
 }
 
 void Form2::Command1_Click()

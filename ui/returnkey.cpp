@@ -3,15 +3,12 @@
 
 #include "returnkey.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
 
-QList<QKeySequence> ReturnKeys()
-{
-    return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-            QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)};
-}
+#include <utility>
 
 bool PressFocusedButton(QWidget *window)
 {
@@ -22,10 +19,11 @@ bool PressFocusedButton(QWidget *window)
     return true;
 }
 
-void PressFocusedButtonOnReturn(QWidget *window)
+void OnReturn(QWidget *window, std::function<void()> answer)
 {
     auto *shortcut = new QShortcut(window);
     shortcut->setContext(Qt::WindowShortcut);
-    shortcut->setKeys(ReturnKeys());
-    QObject::connect(shortcut, &QShortcut::activated, window, [window] { PressFocusedButton(window); });
+    shortcut->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                       QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
+    QObject::connect(shortcut, &QShortcut::activated, window, std::move(answer));
 }

@@ -3,18 +3,16 @@
 
 #pragma once
 
-#include <QKeySequence>
-#include <QList>
+#include <functional>
 
 class QWidget;
-
-// The keys that answer: Return, and Enter on the main block and the keypad.
-QList<QKeySequence> ReturnKeys();
 
 // Presses the push button of the window that has the focus, if the learner
 // could press it (shown and enabled), as Return does on Windows. Returns
 // whether a button was pressed.
 bool PressFocusedButton(QWidget *window);
 
-// Return and Enter press the window's focused push button.
-void PressFocusedButtonOnReturn(QWidget *window);
+// Return, and Enter on the main block and the keypad, run `answer` while the
+// window is active. One shortcut for all three keys: two shortcuts of one
+// window on the same key would be ambiguous to Qt, and neither would fire.
+void OnReturn(QWidget *window, std::function<void()> answer);

@@ -39,8 +39,9 @@ void TextBox::setVisible(bool visible)
     // comes back once the box is shown, before it is painted.
     concealed_ = !visible;
     QTextEdit::setVisible(visible);
-    if (toPlainText() != (concealed_ ? QString() : text_))
-        setPlainText(concealed_ ? QString() : text_);
+    const QString shown = concealed_ ? QString() : text_;
+    if (toPlainText() != shown)
+        setPlainText(shown);
 }
 
 void TextBox::setMaxLength(int length)

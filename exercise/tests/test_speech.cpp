@@ -32,15 +32,17 @@ private Q_SLOTS:
             << QStringList{"Neue Zahl: 1994", "Antwort: M", "Antwort: MC", "Antwort: MCM", "Antwort: MCMX",
                            "Antwort: MCMXC", "Antwort: MCMXCI", "Antwort: MCMXCIV", "Richtig. 60 Punkte."};
         QTest::newRow("wrong, a digit, Backspace")
-            << false << QList<int>{12} << "Return x 5 Backspace Backspace i Return"
-            << QStringList{"Neue Zahl: 12", "Antwort: X", "Gefragt ist die römische Zahl.", "Antwort: leer",
+            << false << QList<int>{12} << "Return x 5 Num+5 Ctrl+X Backspace Backspace i Return"
+            << QStringList{"Neue Zahl: 12", "Antwort: X", "Gefragt ist die römische Zahl.",
+                           "Gefragt ist die römische Zahl.", "Antwort: leer",
                            "Antwort: leer", "Antwort: I", "Falsch. Lösung: XII. 25 Punkte."};
         QTest::newRow("right, Arabic asked")
             << true << QList<int>{12} << "Return 1 2 Return"
             << QStringList{"Neue Zahl: XII", "Antwort: 1", "Antwort: 12", "Richtig. 60 Punkte."};
         QTest::newRow("wrong, a letter, Arabic asked")
-            << true << QList<int>{1994} << "Return m 0 1 9 9 4 Return"
-            << QStringList{"Neue Zahl: MCMXCIV", "Gefragt ist die arabische Zahl.", "Antwort: 0",
+            << true << QList<int>{1994} << "Return m Shift+C 0 1 9 9 4 Return"
+            << QStringList{"Neue Zahl: MCMXCIV", "Gefragt ist die arabische Zahl.",
+                           "Gefragt ist die arabische Zahl.", "Antwort: 0",
                            "Antwort: 01", "Antwort: 019", "Antwort: 0199", "Antwort: 01994",
                            "Falsch. Lösung: 1994. 25 Punkte."};
         QTest::newRow("zero both ways")
