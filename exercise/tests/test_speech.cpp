@@ -71,8 +71,7 @@ private Q_SLOTS:
         for (const int n : draws)
             test.Draw({n});
         Form1 &window = test.program.ShowExercise();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(Activate(&window));
         if (romanToArabic)
             RZ_CLICK(window.Option2);
 

@@ -48,3 +48,11 @@ inline void PressKey(const QString &key)
     QVERIFY2(sequence.count() == 1, qPrintable(QStringLiteral("no key: ") + key));
     QTest::keyClick(toFocus, sequence[0].key(), sequence[0].keyboardModifiers());
 }
+
+// Gives a shown window the keyboard, as a desktop gives it to a window just
+// shown, and waits until it has it. Returns whether it got it.
+inline bool Activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
