@@ -44,6 +44,9 @@ private Q_SLOTS:
         QTest::newRow("Qt's option without its value")
             << QStringList{"--version", "-platform"} << 2 << "^$"
             << "^roemische-zahlen: Option „-platform“ braucht einen Wert" + usage;
+        QTest::newRow("value for an option that takes none")
+            << QStringList{"--reverse=1"} << 2 << "^$"
+            << "^roemische-zahlen: Option „--reverse“ nimmt keinen Wert" + usage;
     }
     void answers()
     {
