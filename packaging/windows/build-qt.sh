@@ -15,6 +15,8 @@
 #
 # usage: build-qt.sh <MinGW toolchain file>
 set -euo pipefail
+. "$(dirname "$0")/../qt-build-common.sh"
+label="Qt for Windows"
 
 toolchain=$(realpath "$1")
 
@@ -83,83 +85,29 @@ mkdir -p "$cache"
 log=$cache/build.log
 started=$(date +%s)
 
+qt_fetch_source "$label" "$cache" "$qt_version" "$log"
+
 # Debian's host tools of the same version (moc, rcc, uic, ...) serve the
 # cross build; its CMake files sit in the multiarch folder.
-#
-# Debian's source package, fetched through a private source list that
-# mirrors the system's binary sources as deb-src; the system's apt
-# configuration is left as it is.
-apt_dir=$cache/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/sources.list.d"
-for f in /etc/apt/sources.list.d/*.sources; do
-  [ -e "$f" ] || continue
-  sed -E 's/^Types:.*/Types: deb-src/' "$f" >"$apt_dir/sources.list.d/$(basename "$f")"
-done
-if [ -f /etc/apt/sources.list ]; then
-  sed -n -E 's/^[[:space:]]*deb[[:space:]]+/deb-src /p' /etc/apt/sources.list >"$apt_dir/sources.list.d/system.list"
-fi
-apt_options=(-o "Dir::Etc::SourceParts=$apt_dir/sources.list.d" -o Dir::Etc::SourceList=/dev/null
-             -o "Dir::State::Lists=$apt_dir/lists")
-echo "Qt for Windows: fetching the source of qt6-base $qt_version" >&2
-apt-get "${apt_options[@]}" update -qq >>"$log" 2>&1 || true
-(cd "$cache" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$qt_version" >>"$log" 2>&1) || {
-  echo "build-qt.sh: could not fetch the source of qt6-base $qt_version (log: $log)" >&2
-  exit 1
-}
-(cd "$cache" && dpkg-source -x ./qt6-base_*.dsc source >>"$log" 2>&1)
-
-echo "Qt for Windows: configuring" >&2
+echo "$label: configuring" >&2
 cmake -S "$cache/source" -B "$cache/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake" \
   -DCMAKE_INSTALL_PREFIX="$prefix" \
   "${QT_OPTIONS[@]}" >>"$log" 2>&1 || {
-  echo "build-qt.sh: configuring Qt failed (log: $log)" >&2
+  echo "$label: configuring Qt failed (log: $log)" >&2
   exit 1
 }
 
-# Ninja's status line shows steps done of all; a line every 5 per cent.
-echo "Qt for Windows: compiling" >&2
-set +e
-NINJA_STATUS='[%f/%t] ' cmake --build "$cache/build" --parallel "$(nproc)" 2>&1 |
-  tee -a "$log" |
-  {
-    shown=-5
-    while IFS= read -r line; do
-      [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]] || continue
-      done_steps=${BASH_REMATCH[1]} all_steps=${BASH_REMATCH[2]}
-      pct=$(( 100 * done_steps / all_steps ))
-      if [ "$pct" -ge $(( shown + 5 )) ]; then
-        shown=$(( pct - pct % 5 ))
-        echo "Qt for Windows: $pct% ($done_steps of $all_steps steps, $(( ($(date +%s) - started) / 60 )) min)" >&2
-      fi
-    done
-  }
-status=${PIPESTATUS[0]}
-set -e
-if [ "$status" -ne 0 ]; then
-  echo "build-qt.sh: building Qt failed (log: $log)" >&2
-  exit 1
-fi
+qt_compile "$label" "$cache/build" "$log" "$started"
 cmake --install "$cache/build" >>"$log" 2>&1
 
-# The licence texts a package of a program linked with this Qt ships.
-licenses=$prefix/licenses
-mkdir -p "$licenses/3rdparty"
-cp "$cache/source/LICENSES/LGPL-3.0-only.txt" "$cache/source/LICENSES/GPL-3.0-only.txt" "$licenses/"
-for part in "${THIRD_PARTY[@]}"; do
-  mkdir -p "$licenses/3rdparty/$part"
-  find "$cache/source/src/3rdparty/$part" -maxdepth 1 -type f \
-    \( -iname '*licen[cs]e*' -o -iname 'copying*' -o -name qt_attribution.json \) \
-    -exec cp {} "$licenses/3rdparty/$part/" \;
-done
-cp "$cache/source/src/3rdparty/freetype/docs/FTL.TXT" "$licenses/3rdparty/freetype/"
-echo "qt6-base $qt_version" >"$prefix/source-package.txt"
+qt_collect_licenses "$cache/source" "$prefix" "$qt_version" "${THIRD_PARTY[@]}"
 
 # Only the installed Qt is kept; the source and the build tree (about
 # 2.5 GB) go.
-rm -rf "$cache/build" "$cache/source" "$apt_dir" "$cache"/qt6-base_*
+rm -rf "$cache/build" "$cache/source"
 echo "$qt_version $(date -u +%FT%TZ) $(( $(date +%s) - started )) s" >"$prefix/.complete"
 echo "Qt for Windows: built in $(( ($(date +%s) - started) / 60 )) min" >&2
 echo "$prefix"
