@@ -7,6 +7,20 @@
 # texts. Sourced, not run. Each function takes the label that begins its
 # progress lines ("Qt for Windows") and writes its chatter into the log.
 
+# Holds a lock on <cache root> until the calling script ends, so that two
+# builds started at once (two work trees, CI beside a session) do not
+# clear each other's cache: the second waits, then finds the first's result.
+# usage: qt_lock_cache <label> <cache root>
+qt_lock_cache() {
+  local label=$1 root=$2
+  mkdir -p "$root"
+  exec {qt_lock_fd}>"$root.lock"
+  if ! flock -n "$qt_lock_fd"; then
+    echo "$label: waiting for another build of Qt in $root" >&2
+    flock "$qt_lock_fd"
+  fi
+}
+
 # Debian's source package of qt6-base <version>, unpacked into <cache>/source.
 # It is fetched through a private source list that mirrors the system's
 # binary sources as deb-src; the system's apt configuration is left as it is.

@@ -71,6 +71,7 @@ key="${qt_version//[^A-Za-z0-9.+-]/_}-x86_64-static-$key_hash"
 cache=$cache_root/$key
 prefix=$cache/prefix
 
+qt_lock_cache "$label" "$cache_root"
 if [ -f "$prefix/.complete" ]; then
   echo "Qt for Windows: cached in $prefix" >&2
   echo "$prefix"
