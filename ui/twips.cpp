@@ -3,6 +3,8 @@
 
 #include "twips.h"
 
+#include "bundledfaces.h"
+
 #include <QFontDatabase>
 #include <QHash>
 #include <QSet>
@@ -36,6 +38,7 @@ void WarnNoClassicWidths()
 bool IsInstalled(const QString &face)
 {
     static const QSet<QString> installed = [] {
+        BundledFaces(); // known to Qt before its faces are listed
         QSet<QString> names;
         for (const QString &family : QFontDatabase::families()) {
             const qsizetype foundry = family.indexOf(QLatin1String(" ["));
@@ -78,12 +81,12 @@ const QStringList &ClassicWidthFaces()
 {
     // Liberation Sans and Arimo are drawn to Arial's widths, Arial to
     // Helvetica's; Nimbus Sans (URW), TeX Gyre Heros and FreeSans to
-    // Helvetica's as well.
-    static const QStringList faces{
+    // Helvetica's as well. The faces the program brings along come last.
+    static const QStringList faces = QStringList{
         QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
         QStringLiteral("Arial"), QStringLiteral("Helvetica"),
         QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"),
-        QStringLiteral("TeX Gyre Heros"), QStringLiteral("FreeSans")};
+        QStringLiteral("TeX Gyre Heros"), QStringLiteral("FreeSans")} + BundledFaces();
     return faces;
 }
 
