@@ -5,8 +5,7 @@
 
 #include "form1.h"
 #include "form2.h"
-
-#include <QCoreApplication>
+#include "platform.h"
 
 Program::Program(NumeralEngine &engine, EndFunction end) : engine_(engine), end_(std::move(end))
 {
@@ -24,7 +23,7 @@ Form1 &Program::ShowExercise()
         exercise_ = new Form1(*this, engine_);
         exercise_->Form_Load();
     }
-    exercise_->show();
+    PresentWindow(exercise_);
     return *exercise_;
 }
 
@@ -44,7 +43,7 @@ Form2 &Program::ShowGameOver()
 {
     if (!gameOver_)
         gameOver_ = new Form2(*this);
-    gameOver_->show();
+    PresentWindow(gameOver_);
     return *gameOver_;
 }
 
@@ -62,5 +61,5 @@ void Program::EndProgram()
 
 void Program::LeaveEventLoop(int exitCode)
 {
-    QCoreApplication::exit(exitCode);
+    EndOnPlatform(exitCode);
 }

@@ -37,7 +37,8 @@ public:
     Form2 *gameOver() const { return gameOver_.data(); }
     bool endRequested() const { return endRequested_; }
 
-    // How the running program ends: it leaves the event loop with the code.
+    // How the running program ends where it runs (platform.h): on a desktop
+    // it leaves the event loop with the code.
     static void LeaveEventLoop(int exitCode);
 
 private:

@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "identity.h"
 #include "numeral.h"
+#include "platform.h"
 #include "program.h"
 #include "randomsource.h"
 #include "timeofday.h"
@@ -23,6 +24,7 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
     IdentifyProgram();
     // The program ends only through "Ende" or a window's frame.
     QApplication::setQuitOnLastWindowClosed(false);
+    AdaptToPlatform();
 
     TimerSeededRandom random;
     SystemTimeOfDay clock;

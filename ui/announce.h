@@ -33,7 +33,8 @@ void Announce(QWidget *window, const QString &text);
 // else null: the window's accessible interface lists it as its last child.
 QObject *AnnouncementRegion(const QWidget *window);
 
-// For tests: every announcement is also handed to the listener, and while
+// For tests, and for a web page that shows the messages (the program in a
+// browser): every announcement is also handed to the listener, and while
 // one is set announcements are heard. An empty function removes it.
 using AnnouncementListener = std::function<void(QWidget *window, const QString &text)>;
 void ListenToAnnouncements(AnnouncementListener listener);

@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// In a web page. Qt draws into a canvas in the page's element for the game
+// (packaging/web/index.html), and that canvas is the program's screen. The
+// page fits the element to the main window's proportions, as large as the
+// browser window allows; the program scales its windows to the element
+// with Qt's own scaling, so that their layout stays as it is and the text is
+// drawn at the device's full resolution. The main window fills the screen
+// without a frame; a message window stands in front of it, where it stands
+// relative to the main window on a desktop. The page is told through the
+// functions it gives the module: rzWindowSize, rzFirstFrame, rzEnded, and,
+// where it gives that one, rzAnnounce with every message the program makes
+// for screen readers.
+
+#include "platform.h"
+
+#include "announce.h"
+#include "layoutwindow.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QList>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
+
+#include <emscripten/html5.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+using emscripten::val;
+
+// Calls a function the page gave the module, where it gave one.
+template <typename... Args>
+void TellPage(const char *function, Args... args)
+{
+    const val module = val::module_property(function);
+    if (module.typeOf().as<std::string>() == "function")
+        module(args...);
+}
+
+class PageScreen final : public QObject {
+public:
+    explicit PageScreen(QScreen *screen) : QObject(screen), screen_(screen)
+    {
+        connect(screen, &QScreen::geometryChanged, this, &PageScreen::Fit);
+    }
+
+    void Present(LayoutWindow *window)
+    {
+        const bool main = window->kind() == LayoutWindow::Kind::Main;
+        // The first main window sets the proportions of the screen.
+        if (main && layout_.isEmpty()) {
+            layout_ = window->geometry();
+            TellPage("rzWindowSize", layout_.width(), layout_.height());
+            Fit();
+        }
+        windows_.removeIf([](const Placed &placed) { return placed.window.isNull(); });
+        const auto known = std::find_if(windows_.cbegin(), windows_.cend(),
+                                        [window](const Placed &placed) { return placed.window == window; });
+        if (known == windows_.cend()) {
+            windows_.append({window, window->geometry().topLeft() - layout_.topLeft()});
+            Place(windows_.constLast());
+        }
+        if (main) {
+            // Full screen, as the platform shows a window: no frame, and
+            // the screen has the window's proportions.
+            window->show();
+            if (!painted_)
+                window->installEventFilter(this);
+        } else {
+            // Not show(): the platform would show it full screen too.
+            window->setVisible(true);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The page learns when the window has been drawn for the first time:
+        // once its first paint is done, at the browser's next frame.
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            watched->removeEventFilter(this);
+            emscripten_request_animation_frame(
+                [](double, void *) -> EM_BOOL {
+                    TellPage("rzFirstFrame");
+                    return EM_FALSE;
+                },
+                nullptr);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // A window of the program and where its layout puts it relative to the
+    // main window's layout.
+    struct Placed {
+        QPointer<LayoutWindow> window;
+        QPoint offset;
+    };
+
+    // Scales the windows so that the main window's layout fills the
+    // screen, the canvas in the page, which is in CSS pixels. Qt takes the
+    // scale into the screen's and the windows' geometry once it is set;
+    // what the platform reported before, it had taken at the old scale, so
+    // the screen and the full-screen window are given their place anew.
+    void Fit()
+    {
+        if (layout_.isEmpty())
+            return;
+        const QRect page = screen_->handle()->geometry();
+        const qreal factor = std::min(page.width() / qreal(layout_.width()),
+                                      page.height() / qreal(layout_.height()));
+        if (factor <= 0)
+            return;
+        QHighDpiScaling::setScreenFactor(screen_, factor);
+        for (const Placed &placed : std::as_const(windows_))
+            Place(placed);
+    }
+
+    void Place(const Placed &placed)
+    {
+        LayoutWindow *window = placed.window;
+        if (!window)
+            return;
+        if (window->kind() != LayoutWindow::Kind::Main)
+            window->move(screen_->geometry().topLeft() + placed.offset);
+        else if (window->isFullScreen() && window->windowHandle() && window->windowHandle()->handle())
+            window->windowHandle()->handle()->setGeometry(screen_->handle()->geometry());
+    }
+
+    QScreen *screen_;
+    QRect layout_;
+    QList<Placed> windows_;
+    bool painted_ = false;
+};
+
+PageScreen *Page()
+{
+    static QPointer<PageScreen> page;
+    if (!page)
+        page = new PageScreen(QGuiApplication::primaryScreen());
+    return page;
+}
+
+} // namespace
+
+void AdaptToPlatform()
+{
+    Page();
+    // The messages the program makes for screen readers, for a page that
+    // asks for them.
+    if (val::module_property("rzAnnounce").typeOf().as<std::string>() == "function") {
+        ListenToAnnouncements([](QWidget *, const QString &text) {
+            TellPage("rzAnnounce", text.toStdString());
+        });
+    }
+}
+
+void PresentWindow(QWidget *window)
+{
+    if (auto *layoutWindow = qobject_cast<LayoutWindow *>(window))
+        Page()->Present(layoutWindow);
+    else
+        window->show();
+}
+
+void EndOnPlatform(int exitCode)
+{
+    // The windows are gone; the page says that the game has ended and
+    // offers a new one. The program stays idle until the page is left.
+    TellPage("rzEnded", exitCode);
+}
