@@ -5,9 +5,11 @@
 //   --ico ICON.svg ICON.ico   into a Windows icon file, for the executable's
 //                             resources: one PNG image per size, the form
 //                             Windows reads since Vista;
-//   --png ICON.svg DIR        into DIR/<size>.png, the window icon the
+//   --png ICON.svg DIR [SIZE...]
+//                             into DIR/<size>.png, the window icon the
 //                             program carries, so that it needs no SVG
-//                             renderer at run time.
+//                             renderer at run time; with sizes, those only
+//                             (the web page's icons).
 
 #include <QBuffer>
 #include <QByteArray>
@@ -21,6 +23,7 @@
 #include <QSvgRenderer>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -77,11 +80,11 @@ bool WriteIco(QSvgRenderer &renderer, const QString &path)
     return ico.open(QIODevice::WriteOnly) && ico.write(IconFile(images)) >= 0 && ico.commit();
 }
 
-bool WritePngs(QSvgRenderer &renderer, const QString &directory)
+bool WritePngs(QSvgRenderer &renderer, const QString &directory, const QList<int> &sizes)
 {
     if (!QDir().mkpath(directory))
         return false;
-    for (const int size : kPngSizes) {
+    for (const int size : sizes) {
         QSaveFile png(QDir(directory).filePath(QStringLiteral("%1.png").arg(size)));
         if (!png.open(QIODevice::WriteOnly) || png.write(Png(renderer, size)) < 0 || !png.commit())
             return false;
@@ -96,8 +99,23 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);
-    if (arguments.size() != 4 || (mode != QLatin1String("--ico") && mode != QLatin1String("--png"))) {
-        std::fputs("usage: iconrender --ico ICON.svg ICON.ico | --png ICON.svg DIR\n", stderr);
+    QList<int> sizes(std::begin(kPngSizes), std::end(kPngSizes));
+    if (mode == QLatin1String("--png") && arguments.size() > 4) {
+        sizes.clear();
+        for (const QString &argument : arguments.mid(4)) {
+            bool number = false;
+            const int size = argument.toInt(&number);
+            if (!number || size < 1 || size > 4096)
+                sizes = {0};
+            else
+                sizes.append(size);
+        }
+    }
+    const bool wellFormed = mode == QLatin1String("--ico") ? arguments.size() == 4
+                            : mode == QLatin1String("--png") ? arguments.size() >= 4 && !sizes.contains(0)
+                                                             : false;
+    if (!wellFormed) {
+        std::fputs("usage: iconrender --ico ICON.svg ICON.ico | --png ICON.svg DIR [SIZE...]\n", stderr);
         return 2;
     }
     QSvgRenderer renderer(arguments.at(2));
@@ -106,7 +124,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const bool written = mode == QLatin1String("--ico") ? WriteIco(renderer, arguments.at(3))
-                                                        : WritePngs(renderer, arguments.at(3));
+                                                        : WritePngs(renderer, arguments.at(3), sizes);
     if (!written) {
         std::fprintf(stderr, "iconrender: cannot write %s\n", qPrintable(arguments.at(3)));
         return 1;
