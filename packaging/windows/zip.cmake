@@ -12,16 +12,7 @@
 #                                     Qt brings along
 #   roemische-zahlen-<version>-quelltext.zip   the game's source, as committed
 
-# The Qt the game is linked with: its version, and the Debian source package
-# it was built from where the build of Qt recorded it.
-set(RZ_QT_VERSION ${Qt6_VERSION})
-set(RZ_QT_DEBIAN_VERSION "")
-if(EXISTS "${QT6_INSTALL_PREFIX}/source-package.txt")
-  file(STRINGS "${QT6_INSTALL_PREFIX}/source-package.txt" RZ_QT_DEBIAN_VERSION LIMIT_COUNT 1)
-endif()
-if(RZ_QT_DEBIAN_VERSION STREQUAL "")
-  set(RZ_QT_DEBIAN_VERSION "(unbekannt)")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../release.cmake)
 
 # With Windows' line ends; the template begins with the byte-order mark by
 # which every Notepad reads the text as UTF-8.
@@ -30,21 +21,9 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/LIESMICH.txt.in ${RZ_LIESMICH} @ONLY NE
 
 install(FILES ${RZ_LIESMICH} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION Lizenzen)
-if(EXISTS "${QT6_INSTALL_PREFIX}/licenses")
-  install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION Lizenzen/Qt)
-else()
-  message(WARNING "This Qt has no licences folder: the zip would lack Qt's licence texts")
+if(EXISTS "${RZ_QT_LICENCES}")
+  install(DIRECTORY ${RZ_QT_LICENCES}/ DESTINATION Lizenzen/Qt)
 endif()
-
-# The source of the release: what is committed, as git archive packs it.
-set(RZ_SOURCE_ZIP ${CMAKE_CURRENT_BINARY_DIR}/roemische-zahlen-${RZ_VERSION_TEXT}-quelltext.zip)
-find_package(Git REQUIRED)
-add_custom_target(source_zip ALL
-  COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} archive --format=zip
-          --prefix=roemische-zahlen-${RZ_VERSION_TEXT}/ -o ${RZ_SOURCE_ZIP} HEAD
-  BYPRODUCTS ${RZ_SOURCE_ZIP}
-  COMMENT "Packing the committed source"
-  VERBATIM)
 install(FILES ${RZ_SOURCE_ZIP} DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)

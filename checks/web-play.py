@@ -1,0 +1,514 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""./dev web-test: the browser version as a pupil gets it, in Debian's
+headless Chromium.
+
+1. The zip: what a school puts on its server is all there.
+2. The tests built for the browser (the numeral engine's, the layout's with
+   the fonts the browser version brings), each run in a page of its own;
+   Qt Test's counts are read from the console.
+3. The packed game, served from 127.0.0.1, at a PC's page size and at a
+   phone's (390 x 844 CSS pixels, pixel ratio 3), each in a fresh browser
+   profile: the first frame and the fit of the window; a right answer typed
+   on the keyboard; wrong answers on the on-screen keys with the mouse and
+   by touch; verdicts and points; the lost state; the game-over window in
+   front at its own size; a new game; "Ende" and the page after it; then,
+   with the server stopped, the game started again from the page's button.
+
+What the game says is read through the channel it has for a page: the
+messages it makes for screen readers, handed to a function the page may
+give it (rzAnnounce). A script the browser runs before the page hands that
+function in; nothing else about the page is changed. Any console warning or
+error of the page or the program fails the check.
+
+usage: web-play.py BUILD-WEB-FOLDER
+"""
+
+import functools
+import http.server
+import io
+import json
+import pathlib
+import re
+import shutil
+import socketserver
+import sys
+import tempfile
+import threading
+import time
+import zipfile
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+# The exercise window's client area and the controls the check uses, in
+# twips (15 to a pixel), as its layout places them; the game-over window's
+# place relative to the exercise window's, and its buttons.
+WINDOW = (5790, 6795)
+CONTROLS = {
+    "Neue Zahl": (120, 2280, 1215, 495), "OK": (4440, 2280, 1215, 495),
+    "Ende": (3240, 6120, 2175, 615),
+    "M": (360, 3000, 615, 615), "D": (1080, 3000, 615, 615), "C": (1800, 3000, 615, 615),
+    "L": (2520, 3000, 615, 615), "X": (3240, 3000, 615, 615), "V": (3960, 3000, 615, 615),
+    "I": (4680, 3000, 615, 615),
+}
+GAME_OVER = (5475 - 4770, 4530 - 1050, 4680, 1635)
+
+PC = {"name": "PC, 1280 x 800", "size": (1280, 800)}
+PHONE = {"name": "Telefon, 390 x 844, Pixelverhältnis 3",
+         "mobile": {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3.0, "touch": True},
+                    "userAgent": "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 (KHTML, like Gecko) "
+                                 "Chrome/130.0 Mobile Safari/537.36"}}
+
+# Handed in before the page's own scripts run: the game's messages are
+# collected in window.rzSaid.
+LISTEN = """
+window.rzSaid = [];
+(function () {
+  let create;
+  Object.defineProperty(window, "createQtAppInstance", {
+    configurable: true,
+    get() {
+      return create && function (config) {
+        config.rzAnnounce = function (text) { window.rzSaid.push(text); };
+        return create(config);
+      };
+    },
+    set(value) { create = value; }
+  });
+})();
+"""
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def roman(n):
+    """Independent of the program: the Roman numeral of 0 to 3999."""
+    out = ""
+    for value, letters in ((1000, "M"), (900, "CM"), (500, "D"), (400, "CD"), (100, "C"), (90, "XC"),
+                           (50, "L"), (40, "XL"), (10, "X"), (9, "IX"), (5, "V"), (4, "IV"), (1, "I")):
+        while n >= value:
+            out += letters
+            n -= value
+    return out
+
+
+# -- the zip ----------------------------------------------------------------
+
+def check_zip(zip_path, into):
+    with zipfile.ZipFile(zip_path) as archive:
+        names = archive.namelist()
+        tops = {name.split("/")[0] for name in names}
+        if len(tops) != 1:
+            raise CheckFailed(f"the zip holds more than one folder at its top: {sorted(tops)}")
+        archive.extractall(into)
+    site = pathlib.Path(into) / tops.pop()
+    needed = ["index.html", "roemische-zahlen.js", "roemische-zahlen.wasm", "sw.js", "manifest.webmanifest",
+              "icon.svg", "icon-192.png", "icon-512.png", "LIESMICH.txt", "Lizenzen/GPL-3.0-or-later.txt",
+              "Lizenzen/OFL-1.1.txt", "Lizenzen/Qt/LGPL-3.0-only.txt", "Lizenzen/Qt/GPL-3.0-only.txt",
+              "roemische-zahlen.wasm.gz", "roemische-zahlen.js.gz", "index.html.gz"]
+    if shutil.which("brotli"):
+        needed += ["roemische-zahlen.wasm.br", "roemische-zahlen.js.br"]
+    missing = [name for name in needed if not (site / name).is_file()]
+    if missing:
+        raise CheckFailed(f"missing in the zip: {missing}")
+    if not list(site.glob("roemische-zahlen-*-quelltext.zip")):
+        raise CheckFailed("the zip lacks the game's source")
+    manifest = json.loads((site / "manifest.webmanifest").read_text(encoding="utf-8"))
+    if manifest.get("name") != "Römische Zahlen" or manifest.get("lang") != "de" \
+            or manifest.get("display") != "standalone":
+        raise CheckFailed(f"the manifest is not the game's: {manifest}")
+    for icon in manifest["icons"]:
+        if icon["type"] == "image/png":
+            side = int(icon["sizes"].split("x")[0])
+            if Image.open(site / icon["src"]).size != (side, side):
+                raise CheckFailed(f"{icon['src']} is not {icon['sizes']}")
+    page = (site / "index.html").read_text(encoding="utf-8")
+    if '<html lang="de">' not in page or "<title>Römische Zahlen</title>" not in page:
+        raise CheckFailed("index.html is not the game's German page")
+    readme = (site / "LIESMICH.txt").read_text(encoding="utf-8-sig")
+    for needed_text in ("application/wasm", "https://", "file://", "localhost"):
+        if needed_text not in readme:
+            raise CheckFailed(f"LIESMICH.txt does not mention {needed_text}")
+    sizes = {name: (site / name).stat().st_size for name in ("roemische-zahlen.wasm", "roemische-zahlen.wasm.gz")}
+    print(f"   the zip: {len(names)} entries; roemische-zahlen.wasm {sizes['roemische-zahlen.wasm']:,} bytes, "
+          f"gzip {sizes['roemische-zahlen.wasm.gz']:,}")
+    return site
+
+
+# -- serving ----------------------------------------------------------------
+
+class Server:
+    """A static web server on 127.0.0.1 for one folder, on a free port."""
+
+    def __init__(self, folder):
+        handler = functools.partial(Quiet, directory=str(folder))
+        self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
+        self.httpd.daemon_threads = True
+        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
+                      ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+# -- the browser ------------------------------------------------------------
+
+def browser(profile, setup):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-quic", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+                 f"--user-data-dir={profile}"):
+        options.add_argument(flag)
+    if "size" in setup:
+        options.add_argument("--window-size=%d,%d" % setup["size"])
+    if "mobile" in setup:
+        options.add_experimental_option("mobileEmulation", setup["mobile"])
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    if "size" in setup:
+        # The page's own size, whatever the browser's frame takes.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": setup["size"][0], "height": setup["size"][1],
+                                "deviceScaleFactor": 1, "mobile": False})
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": LISTEN})
+    return driver
+
+
+class Console:
+    """The console of the page: every warning or error of ours fails."""
+
+    def __init__(self, driver, origin):
+        self.driver = driver
+        self.origin = origin
+        self.lines = []
+
+    def read(self):
+        for entry in self.driver.get_log("browser"):
+            self.lines.append(entry)
+            ours = self.origin in entry["message"] or entry["source"] in ("console-api", "javascript")
+            if entry["level"] in ("WARNING", "SEVERE") and ours:
+                raise CheckFailed(f"console {entry['level'].lower()}: {entry['message']}")
+
+
+def wait(what, condition, seconds=30):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise CheckFailed(f"waited {seconds} s in vain: {what}")
+
+
+class Game:
+    def __init__(self, driver, console, touch):
+        self.driver = driver
+        self.console = console
+        self.touch = touch
+        self.heard = 0
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def canvas(self):
+        return self.js("const c = document.querySelector('#spiel canvas');"
+                       "if (!c) return null; const r = c.getBoundingClientRect();"
+                       "return {x: r.left, y: r.top, w: r.width, h: r.height, pw: c.width, ph: c.height,"
+                       " dpr: window.devicePixelRatio, vw: document.documentElement.clientWidth,"
+                       " vh: document.documentElement.clientHeight};")
+
+    def first_frame(self):
+        return wait("the first frame", lambda: self.js(
+            "const m = performance.getEntriesByName('rz-erstes-bild');"
+            "return m.length ? m[0].startTime : null;"))
+
+    def said(self, pattern, what):
+        """Waits for the next message of the game, which must match."""
+        texts = wait(what, lambda: (self.console.read(), self.js("return window.rzSaid;"))[1][self.heard:] or None)
+        self.heard += 1
+        text = texts[0]
+        match = re.fullmatch(pattern, text)
+        if not match:
+            raise CheckFailed(f"{what}: the game said {text!r}")
+        return match
+
+    def quiet(self):
+        time.sleep(0.3)
+        extra = self.js("return window.rzSaid;")[self.heard:]
+        if extra:
+            raise CheckFailed(f"the game said more than expected: {extra}")
+
+    def keys(self, text):
+        ActionChains(self.driver).send_keys(text).perform()
+
+    def point(self, control, window=(0, 0)):
+        c = self.canvas()
+        scale = c["w"] / (WINDOW[0] / 15)
+        left, top, width, height = control
+        return (c["x"] + (window[0] + left + width / 2) / 15 * scale,
+                c["y"] + (window[1] + top + height / 2) / 15 * scale)
+
+    def press(self, name):
+        """A press of an on-screen key: a click, or a tap on a touch screen."""
+        x, y = self.point(CONTROLS[name])
+        if self.touch:
+            for kind in ("touchStart", "touchEnd"):
+                points = [{"x": x, "y": y}] if kind == "touchStart" else []
+                self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+                time.sleep(0.05)
+        else:
+            # As a hand moves the mouse: onto the key, then the click.
+            self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+            for kind in ("mousePressed", "mouseReleased"):
+                self.driver.execute_cdp_cmd("Input.dispatchMouseEvent",
+                                            {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+                time.sleep(0.05)
+
+    def screenshot(self):
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+
+
+def check_fit(game):
+    c = game.canvas()
+    if not c:
+        raise CheckFailed("no canvas in the page")
+    scale = min(c["vw"] / (WINDOW[0] / 15), c["vh"] / (WINDOW[1] / 15))
+    expected = (int(WINDOW[0] / 15 * scale), int(WINDOW[1] / 15 * scale))
+    if abs(c["w"] - expected[0]) > 1 or abs(c["h"] - expected[1]) > 1:
+        raise CheckFailed(f"the game is {c['w']} x {c['h']} CSS pixels in a page of {c['vw']} x {c['vh']}, "
+                          f"not the largest fit {expected[0]} x {expected[1]}")
+    if c["x"] < 0 or c["y"] < 0 or c["x"] + c["w"] > c["vw"] + 0.5 or c["y"] + c["h"] > c["vh"] + 0.5:
+        raise CheckFailed("the game does not lie within the page")
+    if abs(c["pw"] - c["w"] * c["dpr"]) > 2 or abs(c["ph"] - c["h"] * c["dpr"]) > 2:
+        raise CheckFailed(f"drawn at {c['pw']} x {c['ph']} device pixels, not at the pixel ratio {c['dpr']}")
+    return c, scale
+
+
+def check_game_over_window(game, canvas, scale):
+    """The game-over window stands in front, at its own size: what is not
+    the dark screen behind it is its frame and client area, at the place its
+    layout gives it relative to the exercise window."""
+    shot = game.screenshot()
+    dpr = shot.width / canvas["vw"]
+    box_left, box_top = canvas["x"] * dpr, canvas["y"] * dpr
+    width, height = int(canvas["w"] * dpr), int(canvas["h"] * dpr)
+    dark = (51, 51, 51)
+    xs, ys = [], []
+    for y in range(0, height, 2):
+        for x in range(0, width, 2):
+            pixel = shot.getpixel((int(box_left + x), int(box_top + y)))
+            if max(abs(a - b) for a, b in zip(pixel, dark)) > 8:
+                xs.append(x)
+                ys.append(y)
+    if not xs:
+        raise CheckFailed("nothing is drawn where the game-over window should be")
+    found = (min(xs), min(ys), max(xs), max(ys))
+    unit = scale * dpr / 15
+    client = (GAME_OVER[0] * unit, GAME_OVER[1] * unit, (GAME_OVER[0] + GAME_OVER[2]) * unit,
+              (GAME_OVER[1] + GAME_OVER[3]) * unit)
+    # Its frame adds a border and a title bar, some pixels at the scale.
+    frame = 40 * scale * dpr
+    inside = (found[0] <= client[0] + 3 and found[1] <= client[1] + 3
+              and found[2] >= client[2] - 3 and found[3] >= client[3] - 3)
+    tight = (found[0] >= client[0] - frame and found[1] >= client[1] - frame
+             and found[2] <= client[2] + frame and found[3] <= client[3] + frame)
+    if not (inside and tight):
+        raise CheckFailed(f"the game-over window covers {found} device pixels of the game's screen, "
+                          f"its client area should be {tuple(round(v) for v in client)}")
+    return found
+
+
+def play(site, setup):
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    server = Server(site)
+    driver = browser(profile, setup)
+    touch_screen = "mobile" in setup
+    try:
+        console = Console(driver, server.url)
+        driver.get(server.url)
+        mouse = Game(driver, console, touch=False)
+        first = mouse.first_frame()
+        canvas, scale = check_fit(mouse)
+        console.read()
+        if not mouse.js("return document.getElementById('laden').hidden;"):
+            raise CheckFailed("the progress indication is still shown after the first frame")
+        print(f"   first frame {first:.0f} ms after navigation; the game {canvas['w']:.0f} x {canvas['h']:.0f} "
+              f"CSS pixels (scale {scale:.3f}) at pixel ratio {canvas['dpr']:g}")
+
+        # Keyboard: Return asks a number; the right answer typed in lower case.
+        mouse.js("document.querySelector('#spiel canvas').focus();")
+        mouse.keys(Keys.RETURN)
+        number = int(mouse.said(r"Neue Zahl: (\d+)", "a number asked by Return").group(1))
+        answer = roman(number)
+        for i, letter in enumerate(answer.lower()):
+            mouse.keys(letter)
+            mouse.said(re.escape("Antwort: " + answer[:i + 1]), f"the answer after key {letter}")
+        mouse.keys(Keys.RETURN)
+        mouse.said(r"Richtig\. 60 Punkte\.", f"the verdict on {answer} for {number}")
+
+        # On-screen keys, with the mouse and by touch: wrong answers.
+        points = 60
+        tapping = Game(driver, console, touch=True)
+        tapping.heard = mouse.heard
+        for player in (mouse, tapping):
+            player.press("Neue Zahl")
+            number = int(player.said(r"Neue Zahl: (\d+)", "a number asked on the screen").group(1))
+            wrong = "I" if roman(number) != "I" else "V"
+            player.press(wrong)
+            player.said(f"Antwort: {wrong}", "the answer after an on-screen key")
+            player.press("OK")
+            points -= 25
+            player.said(rf"Falsch\. Lösung: {roman(number) or 'leer'}\. {points} Punkte\.",
+                        "the verdict on a wrong answer")
+            mouse.heard = tapping.heard = player.heard
+        player = tapping if touch_screen else mouse
+        player.press("Neue Zahl")
+        number = int(player.said(r"Neue Zahl: (\d+)", "the last number").group(1))
+        if number == 0:  # where an empty answer would be right
+            player.press("I")
+            player.said("Antwort: I", "the answer after an on-screen key")
+        player.press("OK")
+        points -= 25
+        player.said(rf"Falsch\. Lösung: {roman(number) or 'leer'}\. Verloren: {points} Punkte\. "
+                    r"Weiter mit der Eingabetaste\.", "the lost game")
+        mouse.heard = player.heard
+
+        # Return presses "VERLOREN !!!": the game-over window, in front.
+        mouse.keys(Keys.RETURN)
+        found = wait("the game-over window", lambda: _try(check_game_over_window, mouse, canvas, scale), 15)
+        print(f"   the game-over window in front at device pixels {found}")
+        mouse.quiet()
+        # Return presses "Neues Spiel": a new game with 50 points.
+        mouse.keys(Keys.RETURN)
+        time.sleep(0.5)
+        mouse.keys(Keys.RETURN)
+        number = int(mouse.said(r"Neue Zahl: (\d+)", "a number in the new game").group(1))
+        mouse.keys(roman(number))
+        mouse.heard += len(roman(number))
+        mouse.keys(Keys.RETURN)
+        mouse.said(r"Richtig\. 60 Punkte\.", "a right answer in the new game, from 50 points")
+
+        # "Ende": the page says the game has ended and offers a new one.
+        player.press("Ende")
+        wait("the page after Ende", lambda: mouse.js(
+            "return document.getElementById('spiel').hidden && !document.getElementById('ende').hidden"
+            " && document.activeElement === document.getElementById('neu');"), 10)
+        if "beendet" not in mouse.js("return document.getElementById('ende').innerText;"):
+            raise CheckFailed("the page after Ende does not say that the game has ended")
+
+        # Without a network: the service worker starts the game again.
+        wait("the service worker", lambda: mouse.js("return !!navigator.serviceWorker.controller;"), 30)
+        server.stop()
+        mouse.js("document.getElementById('neu').click();")
+        wait("the page reloaded", lambda: mouse.js("return window.rzSaid && window.rzSaid.length === 0;"), 15)
+        mouse.heard = 0
+        mouse.first_frame()
+        mouse.js("document.querySelector('#spiel canvas').focus();")
+        mouse.keys(Keys.RETURN)
+        mouse.said(r"Neue Zahl: \d+", "a number asked after the reload without a network")
+        console.read()
+        print(f"   offline: the game started again from the service worker's cache")
+    finally:
+        driver.quit()
+        try:
+            server.stop()
+        except OSError:
+            pass
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def _try(check, *args):
+    try:
+        return check(*args)
+    except CheckFailed:
+        return None
+
+
+# -- the tests in the browser -------------------------------------------------
+
+def run_tests(folder):
+    server = Server(folder)
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    driver = browser(profile, PC)
+    results = []
+    try:
+        for test in sorted(p.stem for p in folder.glob("test_*.js")):
+            driver.get(f"{server.url}test.html?test={test}")
+            lines = []
+
+            def ended():
+                for entry in driver.get_log("browser"):
+                    text = entry["message"]
+                    # Console messages come as: <url> <line>:<column> "<text>"
+                    quoted = re.search(r'"(.*)"$', text)
+                    lines.append(json.loads(f'"{quoted.group(1)}"') if quoted else text)
+                return any(line.startswith("Test beendet") for line in lines)
+
+            wait(f"{test} in the browser", ended, 300)
+            totals = next((line for line in lines if line.startswith("Totals:")), "")
+            status = next(line for line in lines if line.startswith("Test beendet"))
+            counts = re.search(r"(\d+) passed, (\d+) failed, (\d+) skipped", totals)
+            passed = bool(counts) and counts.group(2) == "0" and status == "Test beendet: 0"
+            results.append((test, totals or status, passed))
+            print(f"   {test:14} {'passed' if passed else 'FAILED'}   {totals or status}")
+            if not passed:
+                print("\n".join("      " + line for line in lines if "FAIL" in line or "Loc:" in line))
+    finally:
+        driver.quit()
+        server.stop()
+        shutil.rmtree(profile, ignore_errors=True)
+    if not results:
+        raise CheckFailed(f"no tests in {folder}")
+    if not all(passed for _, _, passed in results):
+        raise CheckFailed("a test failed in the browser")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__.strip().splitlines()[-1], file=sys.stderr)
+        return 2
+    build = pathlib.Path(sys.argv[1])
+    zips = sorted(build.glob("roemische-zahlen-*-web.zip"))
+    if len(zips) != 1:
+        print(f"web-play: expected one web zip in {build}, found {zips}", file=sys.stderr)
+        return 2
+    unpacked = tempfile.mkdtemp(prefix="rz-web-site-")
+    try:
+        print(f"== the zip {zips[0].name}")
+        site = check_zip(zips[0], unpacked)
+        print("== the tests in the browser")
+        run_tests(build / "web" / "tests")
+        for setup in (PC, PHONE):
+            print(f"== a game at the page size of a {setup['name']}")
+            play(site, setup)
+        print("== the browser version passed")
+        return 0
+    except CheckFailed as failure:
+        print(f"web-play: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        shutil.rmtree(unpacked, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,14 @@
+# SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Building for the browser with Debian's emscripten: its own toolchain file,
+# and what every program of the project is linked with on top of what Qt's
+# libraries ask for:
+# - what Qt's own qt_add_executable() would add: the JavaScript helpers
+#   Qt's platform calls, and Qt's initial memory;
+# - the programs run in a web page only: none of emscripten's code for
+#   Node.js or workers goes into them.
+include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+    "-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16 -sINITIAL_MEMORY=50MB -sENVIRONMENT=web")
