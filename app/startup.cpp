@@ -5,6 +5,7 @@
 
 #include "commandline.h"
 #include "identity.h"
+#include "nowindow.h"
 #include "numeral.h"
 #include "platform.h"
 #include "program.h"
@@ -20,7 +21,12 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
         return *answered;
 
+    // Where no window can be shown, the program ends with its reason in one
+    // German line and status 1 (nowindow.h).
+    NoWindowGuard noWindow(argc, argv);
     QApplication app(argc, argv);
+    if (!noWindow.Started())
+        return kNoWindowStatus;
     IdentifyProgram();
     // The program ends only through "Ende" or a window's frame.
     QApplication::setQuitOnLastWindowClosed(false);

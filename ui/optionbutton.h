@@ -10,6 +10,11 @@ class QLabel;
 // An option button that raises Click whenever it becomes selected, by the
 // learner or by code (setChecked(true)), before the selecting call returns.
 // Selecting the button that is already selected raises nothing.
+//
+// Its circle is drawn whole however low the button is: where the style's
+// circle is higher than the button (Fusion's is 14 pixels, the layout's
+// option buttons 13), it is drawn as large as the button allows, around the
+// same centre. The caption stays where the style puts it.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 
@@ -23,6 +28,9 @@ public:
 
 Q_SIGNALS:
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QLabel *heading_ = nullptr;

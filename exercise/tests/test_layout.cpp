@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -324,6 +325,58 @@ private Q_SLOTS:
             QVERIFY2(fm.horizontalAdvance(option->text()) <= textRect.width(), qPrintable(option->objectName()));
             QVERIFY2(InkFitsCentred(fm, option->text(), option->height()), qPrintable(option->objectName()));
         }
+    }
+
+    // Each option button draws its circle whole, inside its 13 pixels of
+    // height: as high as it is wide (a circle cut at the bottom is wider
+    // than high), with the centre where the style places the circle. Drawn
+    // at device pixel ratios 1 and 2, as on an ordinary and a doubled screen.
+    void optionCircles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("ratio");
+        for (const char *name : {"Option1", "Option2"})
+            for (bool selected : {false, true})
+                for (int ratio : {1, 2})
+                    QTest::addRow("%s %s x%d", name, selected ? "selected" : "free", ratio)
+                        << QString::fromLatin1(name) << selected << ratio;
+    }
+    void optionCircles()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, selected);
+        QFETCH(int, ratio);
+        Loaded loaded;
+        auto *option = loaded.form.findChild<OptionButton *>(name);
+        QVERIFY(option);
+        option->setChecked(selected);
+
+        // The button alone, on a transparent ground: all ink is its own.
+        QImage image(option->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        option->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+
+        // The circle is the ink left of the caption.
+        QStyleOptionButton styleOption;
+        styleOption.initFrom(option);
+        styleOption.text = option->text();
+        const QStyle *style = option->style();
+        const int captionLeft = style->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option).left();
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < captionLeft * ratio; ++x)
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(!ink.isEmpty(), "no circle drawn");
+        const QString measured = QStringLiteral("ink %1 x %2 at %3,%4 (device pixels)")
+                                     .arg(ink.width()).arg(ink.height()).arg(ink.left()).arg(ink.top());
+        QVERIFY2(ink.width() == ink.height(), qPrintable(measured));
+        const QRect place = style->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+        const QPointF centre = QRectF(ink).center() / ratio;
+        QVERIFY2(qAbs(centre.x() - QRectF(place).center().x()) <= 1 && qAbs(centre.y() - QRectF(place).center().y()) <= 1,
+                 qPrintable(measured));
     }
 
     // The longest text each box is given in play fits on one line.
