@@ -15,8 +15,9 @@ game-over window to a new game. The numbers drawn are read from the window
 over AT-SPI.
 
 It fails unless, at every step, the program's announcement arrives on the
-AT-SPI bus as a notification with the expected German text and Orca speaks
-that text; unless Orca speaks the game-over message; and unless, while the
+AT-SPI bus with the expected German text, by the way the program's Qt sends
+it (before Qt 6.8 a notification shown, from 6.8 on an announcement event;
+the other way fails), and Orca speaks that text; unless Orca speaks the game-over message; and unless, while the
 solution box is hidden, neither its readable text nor any event nor any
 announcement carries the solution. It also checks what the windows tell a
 screen reader: roles, names and labels.
@@ -44,21 +45,29 @@ EXERCISE_TITLE = "Mathematik"
 GAME_OVER_TITLE = "Mathematik in der ZEL:"
 LOST_MESSAGE = "Du hast leider verloren!"
 
-# Orca as /usr/bin/orca starts it, but with its debug log written line by
-# line (so that it can be read while Orca runs), speech and braille off, and
-# without looking for other screen readers of the same user elsewhere.
+# Orca started by its own launcher, /usr/bin/orca, with the launcher's own
+# options: the debug log, which records everything Orca would say, speech and
+# braille off, and preferences of this session. Three names of the launcher
+# script are replaced for a session of its own: it does not look for other
+# Orcas of the same user (this session has its own display and buses; any
+# other Orca on the machine is another session's), nor name its process
+# "orca" (so that no other session takes it for one of its own), and it
+# writes the log line by line, so that the log can be read while Orca runs.
+# Orca's own modules are not touched: they differ between its versions.
 ORCA_LAUNCHER = """
-import sys
-from orca import debug
-debug.debugLevel = debug.LEVEL_ALL
-debug.eventDebugLevel = debug.LEVEL_OFF
-debug.debugFile = open(sys.argv[1], 'w', buffering=1)
-from orca import orca
-manager = orca.getSettingsManager()
-manager.activate(sys.argv[2], {'enableSpeech': False, 'enableBraille': False})
-sys.path.insert(0, manager.getPrefsDir())
-sys.exit(orca.main())
+import functools, importlib.machinery, importlib.util, sys
+loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
+launcher = importlib.util.module_from_spec(importlib.util.spec_from_loader(loader.name, loader))
+loader.exec_module(launcher)
+launcher.otherOrcas = lambda: []
+launcher.setProcessName = lambda name: False
+launcher.open = functools.partial(open, buffering=1)
+sys.argv = ["orca", "--debug-file", sys.argv[1], "--user-prefs", sys.argv[2],
+            "--disable", "speech", "--disable", "braille"]
+sys.exit(launcher.main())
 """
+# What Orca logs once it listens to the accessibility bus (Orca 43, 48).
+ORCA_LISTENING = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")
 
 
 class CheckFailed(Exception):
@@ -264,7 +273,7 @@ class Orca:
         os.makedirs(prefs)
         self.process = processes.start(["/usr/bin/python3", "-c", ORCA_LAUNCHER, self.log, prefs], env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        poll(lambda: "ORCA: Starting registry" in self._read(), "Orca to start", SetupFailed)
+        poll(lambda: ORCA_LISTENING.search(self._read()), "Orca to start", SetupFailed)
         self.mark()
 
     def _read(self):
@@ -306,10 +315,11 @@ class Game:
         self.context = GLib.MainContext.default()
         self.orca = orca
         self.events = []          # (type, role, name, detail1, text) from the program
-        self.announcements = []   # texts of the notifications shown
+        self.announcements = []   # texts announced, by either way
+        self.ways = set()         # the ways they came: "a notification", "an announcement event"
         pyatspi.Registry.registerEventListener(
             self._event, "object:state-changed", "object:text-changed", "object:property-change",
-            "object:children-changed", "focus:", "window:")
+            "object:children-changed", "object:announcement", "focus:", "window:")
         # What the program prints (Qt's bridge complains when the screen
         # reader is slow to answer a key) is shown only if the check fails.
         self.output = os.path.join(os.path.dirname(orca.log), "program.log")
@@ -332,10 +342,26 @@ class Game:
             return
         text = event.any_data if isinstance(event.any_data, str) else ""
         self.events.append((event.type, role, name, event.detail1, text))
+        # Before Qt 6.8 an announcement is a notification that is shown,
+        # holding a label with the text; from 6.8 on it is an event of its own.
         if event.type == "object:state-changed:showing" and event.detail1 and role == "notification":
             labels = [source.getChildAtIndex(i) for i in range(source.childCount)]
-            self.announcements.append(" ".join(label.name for label in labels if label))
-            self.events.append(("announcement", role, name, 1, self.announcements[-1]))
+            self._announced("a notification", role, name, " ".join(label.name for label in labels if label))
+        elif event.type == "object:announcement":
+            self._announced("an announcement event", role, name, text)
+
+    def _announced(self, way, role, name, text):
+        self.ways.add(way)
+        self.announcements.append(text)
+        self.events.append(("announcement", role, name, 1, text))
+
+    def expected_way(self):
+        """How the program's Qt announces: by the Qt version it tells AT-SPI."""
+        version = self.application().get_toolkit_version()
+        numbers = tuple(int(part) for part in re.findall(r"\d+", version)[:2])
+        if len(numbers) != 2:
+            raise CheckFailed("the program tells no Qt version: %r" % version)
+        return version, ("an announcement event" if numbers >= (6, 8) else "a notification")
 
     def pump(self):
         while self.context.pending():
@@ -595,6 +621,12 @@ def play(game):
         raise CheckFailed("the new game does not start with 50 points")
     n, hidden = new_number(game, 50)
     hidden.holds()
+
+    version, way = game.expected_way()
+    if game.ways != {way}:
+        raise CheckFailed("with Qt %s every announcement should come as %s; they came as %s"
+                          % (version, way, " and ".join(sorted(game.ways)) or "nothing"))
+    print("Every announcement came as %s (Qt %s)." % (way, version))
 
 
 def main():
