@@ -152,7 +152,7 @@ void PlayShortGame()
         // The exercise window is unloaded once this handler has returned.
         QTimer::singleShot(0, [] {
             Expect(ShownWindow("Form1") == nullptr, "exercise window still shown after the lost button");
-            QWidget *over = ShownWindow("Form2");
+            const QWidget *over = ShownWindow("Form2");
             Expect(over != nullptr, "game-over window not shown");
             Click(over, "Command1");
             QWidget *again = ShownWindow("Form1");
