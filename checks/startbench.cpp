@@ -41,6 +41,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,7 +64,7 @@ long long NowNs(clockid_t clock)
 {
     timespec ts{};
     clock_gettime(clock, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+    return (static_cast<long long>(ts.tv_sec) * 1000000000LL) + ts.tv_nsec;
 }
 
 // The child's one line for the harness: when its first paint was done.
@@ -87,7 +88,7 @@ int RunGame(char *argv[])
 }
 
 // The baseline's controls: the game's 35, by kind, caption and place (twips).
-enum class Kind { Button, TextBox, Label, Option };
+enum class Kind : std::uint8_t { Button, TextBox, Label, Option };
 
 struct Control {
     Kind kind;

@@ -113,7 +113,7 @@ QString ScoreText(int points)
     return points < 0 ? QString::number(points) : QLatin1Char(' ') + QString::number(points);
 }
 
-enum class State { Idle, Answering, Lost, GameOver };
+enum class State : std::uint8_t { Idle, Answering, Lost, GameOver };
 
 const char *StateName(State state)
 {
