@@ -141,16 +141,20 @@ in_system() {
   echo "   [$suite]# $*"
   quietly_in_system "$@"
 }
+# The command runs in the background and is waited for, so that a signal
+# to this script is acted on at once, not after the command.
 quietly_in_system() {
   chroot "$system" /usr/bin/env -i \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" XDG_RUNTIME_DIR=/run/user/0 \
-    DEBIAN_FRONTEND=noninteractive "$@"
+    DEBIAN_FRONTEND=noninteractive "$@" &
+  wait $!
 }
 
 apt_install() {
   in_system apt-get update -qq
-  in_system apt-get install -y -qq -o Dpkg::Use-Pty=0 "$@" >/dev/null
+  echo "   [$suite]# apt-get install -y $*"
+  quietly_in_system apt-get install -y -qq -o Dpkg::Use-Pty=0 "$@" >/dev/null
 }
 
 # ---- 1. the suite and the checks on Debian 13 ---------------------------
