@@ -58,7 +58,7 @@ QByteArray IconFile(const QList<QPair<int, QByteArray>> &images)
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << quint16(0) << quint16(1) << quint16(images.size());
-    quint32 offset = 6 + 16 * images.size();
+    quint32 offset = 6 + (16 * images.size());
     for (const auto &[size, png] : images) {
         const quint8 side = size >= 256 ? 0 : quint8(size); // 0 stands for 256
         out << side << side << quint8(0) << quint8(0) // width, height, no palette

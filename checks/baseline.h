@@ -17,11 +17,12 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 namespace baseline {
 
 // The controls: the game's 35, by kind, caption and place (twips).
-enum class Kind { Button, TextBox, Label, Option };
+enum class Kind : std::uint8_t { Button, TextBox, Label, Option };
 
 struct Control {
     Kind kind;

@@ -15,8 +15,9 @@ game-over window to a new game. The numbers drawn are read from the window
 over AT-SPI.
 
 It fails unless, at every step, the program's announcement arrives on the
-AT-SPI bus as a notification with the expected German text and Orca speaks
-that text; unless Orca speaks the game-over message; and unless, while the
+AT-SPI bus with the expected German text, by the way the program's Qt sends
+it (before Qt 6.8 a notification shown, from 6.8 on an announcement event;
+the other way fails), and Orca speaks that text; unless Orca speaks the game-over message; and unless, while the
 solution box is hidden, neither its readable text nor any event nor any
 announcement carries the solution. It also checks what the windows tell a
 screen reader: roles, names and labels.
@@ -44,21 +45,30 @@ EXERCISE_TITLE = "Mathematik"
 GAME_OVER_TITLE = "Mathematik in der ZEL:"
 LOST_MESSAGE = "Du hast leider verloren!"
 
-# Orca as /usr/bin/orca starts it, but with its debug log written line by
-# line (so that it can be read while Orca runs), speech and braille off, and
-# without looking for other screen readers of the same user elsewhere.
+# Orca started by its own launcher, /usr/bin/orca, with the launcher's own
+# options: the debug log, which records everything Orca says, braille off,
+# and preferences of this session. Speech stays on, since Orca 48 says an
+# announcement only then, but finds no synthesizer (see Orca below), and
+# Orca logs what it says without one. Three names of the launcher script are
+# replaced for a session of its own: it does not look for other
+# Orcas of the same user (this session has its own display and buses; any
+# other Orca on the machine is another session's), nor name its process
+# "orca" (so that no other session takes it for one of its own), and it
+# writes the log line by line, so that the log can be read while Orca runs.
+# Orca's own modules are not touched: they differ between its versions.
 ORCA_LAUNCHER = """
-import sys
-from orca import debug
-debug.debugLevel = debug.LEVEL_ALL
-debug.eventDebugLevel = debug.LEVEL_OFF
-debug.debugFile = open(sys.argv[1], 'w', buffering=1)
-from orca import orca
-manager = orca.getSettingsManager()
-manager.activate(sys.argv[2], {'enableSpeech': False, 'enableBraille': False})
-sys.path.insert(0, manager.getPrefsDir())
-sys.exit(orca.main())
+import functools, importlib.machinery, importlib.util, sys
+loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
+launcher = importlib.util.module_from_spec(importlib.util.spec_from_loader(loader.name, loader))
+loader.exec_module(launcher)
+launcher.otherOrcas = lambda: []
+launcher.setProcessName = lambda name: False
+launcher.open = functools.partial(open, buffering=1)
+sys.argv = ["orca", "--debug-file", sys.argv[1], "--user-prefs", sys.argv[2], "--disable", "braille"]
+sys.exit(launcher.main())
 """
+# What Orca logs once it listens to the accessibility bus (Orca 43, 48).
+ORCA_LISTENING = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")
 
 
 class CheckFailed(Exception):
@@ -262,9 +272,14 @@ class Orca:
         self.log = os.path.join(tmp, "orca-debug.log")
         prefs = os.path.join(tmp, "orca")
         os.makedirs(prefs)
+        # Orca's speech client finds no speech dispatcher at an address of
+        # this session and starts none: nothing is spoken aloud on the
+        # machine, and Orca logs what it would have said.
+        env = dict(env, SPEECHD_ADDRESS="unix_socket:" + os.path.join(tmp, "no-speech-dispatcher"),
+                   SPEECHD_CMD="/bin/false")
         self.process = processes.start(["/usr/bin/python3", "-c", ORCA_LAUNCHER, self.log, prefs], env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        poll(lambda: "ORCA: Starting registry" in self._read(), "Orca to start", SetupFailed)
+        poll(lambda: ORCA_LISTENING.search(self._read()), "Orca to start", SetupFailed)
         self.mark()
 
     def _read(self):
@@ -283,17 +298,33 @@ class Orca:
 
     def wait_to_say(self, text, whole=True):
         """Waits until Orca says the text (a whole utterance, or within one)
-        after the last mark."""
+        after the last mark; text may also be a tuple of texts, any of which
+        will do."""
+        texts = text if isinstance(text, tuple) else (text,)
         def spoken():
             for utterance in self.said()[self.seen:]:
                 # Orca ends an utterance with a full stop where it pauses.
-                if (utterance.rstrip(".") == text.rstrip(".")) if whole else text in utterance:
-                    return True
+                for one in texts:
+                    if (utterance.rstrip(".") == one.rstrip(".")) if whole else one in utterance:
+                        return True
             return False
         poll(spoken, "Orca to say %r; it said %r" % (text, self.said()[self.seen:]))
         # An announcement is said as it is, not as a "notification".
         if "notification" in (utterance.rstrip(". ") for utterance in self.said()[self.seen:]):
             raise CheckFailed("Orca calls the announcement a notification: %r" % self.said()[self.seen:])
+
+
+def role_of(obj):
+    """The name of an object's role as AT-SPI 2.46 (Debian 12) gives it;
+    later versions call the push button a "button"."""
+    name = obj.getRoleName()
+    return "push button" if name == "button" else name
+
+
+def button(name):
+    """What Orca says of a button as the focus reaches it: Orca 43 calls it a
+    push button, Orca 48 a button."""
+    return (name + " push button", name + " button")
 
 
 # ---- the program over AT-SPI ----------------------------------------------
@@ -306,10 +337,11 @@ class Game:
         self.context = GLib.MainContext.default()
         self.orca = orca
         self.events = []          # (type, role, name, detail1, text) from the program
-        self.announcements = []   # texts of the notifications shown
+        self.announcements = []   # texts announced, by either way
+        self.ways = set()         # the ways they came: "a notification", "an announcement event"
         pyatspi.Registry.registerEventListener(
             self._event, "object:state-changed", "object:text-changed", "object:property-change",
-            "object:children-changed", "focus:", "window:")
+            "object:children-changed", "object:announcement", "focus:", "window:")
         # What the program prints (Qt's bridge complains when the screen
         # reader is slow to answer a key) is shown only if the check fails.
         self.output = os.path.join(os.path.dirname(orca.log), "program.log")
@@ -327,15 +359,31 @@ class Game:
             if event.host_application is None or event.host_application.name != APP:
                 return
             source = event.source
-            role, name = source.getRoleName(), source.name
+            role, name = role_of(source), source.name
         except Exception:  # an object gone already
             return
         text = event.any_data if isinstance(event.any_data, str) else ""
         self.events.append((event.type, role, name, event.detail1, text))
+        # Before Qt 6.8 an announcement is a notification that is shown,
+        # holding a label with the text; from 6.8 on it is an event of its own.
         if event.type == "object:state-changed:showing" and event.detail1 and role == "notification":
             labels = [source.getChildAtIndex(i) for i in range(source.childCount)]
-            self.announcements.append(" ".join(label.name for label in labels if label))
-            self.events.append(("announcement", role, name, 1, self.announcements[-1]))
+            self._announced("a notification", role, name, " ".join(label.name for label in labels if label))
+        elif event.type == "object:announcement":
+            self._announced("an announcement event", role, name, text)
+
+    def _announced(self, way, role, name, text):
+        self.ways.add(way)
+        self.announcements.append(text)
+        self.events.append(("announcement", role, name, 1, text))
+
+    def expected_way(self):
+        """How the program's Qt announces: by the Qt version it tells AT-SPI."""
+        version = self.application().get_toolkit_version()
+        numbers = tuple(int(part) for part in re.findall(r"\d+", version)[:2])
+        if len(numbers) != 2:
+            raise CheckFailed("the program tells no Qt version: %r" % version)
+        return version, ("an announcement event" if numbers >= (6, 8) else "a notification")
 
     def pump(self):
         while self.context.pending():
@@ -373,7 +421,7 @@ class Game:
     def control(self, window, role, name):
         for i in range(window.childCount):
             child = window.getChildAtIndex(i)
-            if child is not None and child.getRoleName() == role and child.name == name:
+            if child is not None and role_of(child) == role and child.name == name:
                 return child
         raise CheckFailed("no %s %r in %r" % (role, name, window.name))
 
@@ -437,8 +485,8 @@ def check_structure(game):
     """Roles, names and labels of the exercise window, on the real bus."""
     pyatspi = game.pyatspi
     frame = game.window(EXERCISE)
-    if frame.getRoleName() != "frame":
-        raise CheckFailed("the exercise window is a %r, not a frame" % frame.getRoleName())
+    if role_of(frame) != "frame":
+        raise CheckFailed("the exercise window is a %r, not a frame" % role_of(frame))
     for label, box in (("Arabisch:", "Arabische Zahl"), ("Römisch:", "Römische Zahl"),
                        ("Lösung", "Lösung"), ("PUNKTE:", "Punkte")):
         if game.related(game.control(frame, "text", box), pyatspi.RELATION_LABELLED_BY) != [label]:
@@ -524,7 +572,7 @@ def play(game):
     orca = game.orca
     game.wait(lambda: game.window(EXERCISE), "the exercise window")
     game.give_keyboard(EXERCISE_TITLE, EXERCISE)
-    orca.wait_to_say("Neue Zahl push button")
+    orca.wait_to_say(button("Neue Zahl"))
     check_structure(game)
     points = 50
 
@@ -566,21 +614,21 @@ def play(game):
         game.expect("Return", said)
     if points >= 0:
         raise CheckFailed("the game was not lost")
-    orca.wait_to_say("Verloren – weiter push button")
+    orca.wait_to_say(button("Verloren – weiter"))
     game.expect("x", "Verloren. Weiter mit der Eingabetaste.")
 
     print("Return presses the lost button; the game-over window:")
     orca.mark()
     game.press("Return")
     dialog = game.wait(lambda: game.window(GAME_OVER), "the game-over window")
-    if dialog.getRoleName() != "dialog":
-        raise CheckFailed("the game-over window is a %r, not a dialog" % dialog.getRoleName())
+    if role_of(dialog) != "dialog":
+        raise CheckFailed("the game-over window is a %r, not a dialog" % role_of(dialog))
     message = game.control(dialog, "label", LOST_MESSAGE)
     if message.getRelationSet():
         raise CheckFailed("the game-over message is tied to a control, so it is no dialog message")
     game.give_keyboard(GAME_OVER_TITLE, GAME_OVER)
     orca.wait_to_say(LOST_MESSAGE, whole=False)
-    orca.wait_to_say("Neues Spiel push button")
+    orca.wait_to_say(button("Neues Spiel"))
     print("  %-9s -> %s" % ("Return", "game-over window: " + LOST_MESSAGE))
 
     print("Return presses Neues Spiel; a new game:")
@@ -589,12 +637,18 @@ def play(game):
     game.wait(lambda: game.window(GAME_OVER) is None and game.window(EXERCISE) is not None
               and game.window(EXERCISE).getState().contains(game.pyatspi.STATE_ACTIVE),
               "the new exercise window to be active")
-    orca.wait_to_say("Neue Zahl push button")
+    orca.wait_to_say(button("Neue Zahl"))
     frame = game.window(EXERCISE)
     if game.text(game.control(frame, "text", "Punkte")) != "50":
         raise CheckFailed("the new game does not start with 50 points")
     n, hidden = new_number(game, 50)
     hidden.holds()
+
+    version, way = game.expected_way()
+    if game.ways != {way}:
+        raise CheckFailed("with Qt %s every announcement should come as %s; they came as %s"
+                          % (version, way, " and ".join(sorted(game.ways)) or "nothing"))
+    print("Every announcement came as %s (Qt %s)." % (way, version))
 
 
 def main():

@@ -39,6 +39,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,7 +62,7 @@ long long NowNs(clockid_t clock)
 {
     timespec ts{};
     clock_gettime(clock, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+    return (static_cast<long long>(ts.tv_sec) * 1000000000LL) + ts.tv_nsec;
 }
 
 // The child's one line for the harness: when its first paint was done.

@@ -19,7 +19,7 @@ int NumeralEngine::DrawNumber()
     random_.Randomize();
     const long long argument = LenientNumber(clock_.TimeText().right(2));
     const float r = random_.Rnd(argument);
-    return static_cast<int>(std::floor(3999.0 * static_cast<double>(r) + 0.5));
+    return static_cast<int>(std::floor((3999.0 * static_cast<double>(r)) + 0.5));
 }
 
 QString PaddedDigits(int number)
@@ -91,7 +91,7 @@ long long LenientNumber(const QString &text)
             break;
         signSeen = true; // a sign after the first digit ends the number
         const int d = c.unicode() - '0';
-        value = value > (kMax - d) / 10 ? kMax : value * 10 + d;
+        value = value > (kMax - d) / 10 ? kMax : (value * 10) + d;
     }
     return negative ? -value : value;
 }

@@ -37,7 +37,7 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        QObject *region = Region();
+        const QObject *region = Region();
         if (region && child && child->object() == region)
             return QAccessibleWidget::childCount();
         return QAccessibleWidget::indexOfChild(child);

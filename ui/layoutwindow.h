@@ -5,13 +5,15 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 // A top-level window of the program. Screen readers see the main window as
 // a frame and a message window as a dialog, by the window's kind.
 class LayoutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Kind { Main, Message };
+    enum class Kind : std::uint8_t { Main, Message };
 
     explicit LayoutWindow(Kind kind);
 

@@ -18,7 +18,7 @@ class TextBox : public QTextEdit {
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
-    QString text() const { return text_; }
+    const QString &text() const { return text_; }
     void setText(const QString &text);
 
     int maxLength() const { return maxLength_; }

@@ -14,10 +14,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
-enum class Next { Idle, Lost };
+enum class Next : std::uint8_t { Idle, Lost };
 
 } // namespace
 

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(!f.Command22->isVisible());
         QVERIFY(!f.Command22->isEnabled());
         QVERIFY(f.Text6->isVisible());
-        for (TextBox *box : {f.Text2, f.Text3, f.Text5, f.Text6})
+        for (const TextBox *box : {f.Text2, f.Text3, f.Text5, f.Text6})
             QVERIFY(box->text().isEmpty());
         QCOMPARE(f.Text1->text(), QStringLiteral("RÖMISCHE ZAHLEN"));
         VerifyState(f, false);

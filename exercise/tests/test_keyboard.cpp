@@ -120,7 +120,7 @@ private Q_SLOTS:
 
         for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const bool answerKey = key.contains(QLatin1String("Return")) || key.contains(QLatin1String("Enter"));
-            QWidget *const focus = QApplication::focusWidget();
+            const QWidget *const focus = QApplication::focusWidget();
             PressKey(key);
             if (QTest::currentTestFailed())
                 return;

@@ -96,10 +96,10 @@ private Q_SLOTS:
         const char *letters[] = {"M", "D", "C", "L", "X", "V", "I"};
         for (int i = 0; i < 7; ++i)
             row(qPrintable(QStringLiteral("Command%1").arg(4 + i)), "QPushButton", QLatin1String(letters[i]),
-                360 + 720 * i, 3000, 615, 615, std, 0, false, false, 3 + i);
+                360 + (720 * i), 3000, 615, 615, std, 0, false, false, 3 + i);
         for (int d = 1; d <= 9; ++d)
             row(qPrintable(QStringLiteral("Command%1").arg(11 + d)), "QPushButton", QString::number(d),
-                360 + 720 * ((d - 1) % 3), 3960 + 720 * ((d - 1) / 3), 615, 615, std, 0, false, false, 20 + d);
+                360 + (720 * ((d - 1) % 3)), 3960 + (720 * ((d - 1) / 3)), 615, 615, std, 0, false, false, 20 + d);
         row("Command21", "QPushButton", QStringLiteral("0"), 360, 6120, 2055, 615, std, 0, false, false, 30);
         row("Label5", "QLabel", QStringLiteral("PROGRAMM - ART:"), 2520, 4200, 3015, 495, kSans, 13.5, true, true, 34);
         row("Option1", "QRadioButton", QStringLiteral("Arabisch  ->  Römisch"), 3360, 4680, 2535, 195, std, 0, false, false, 31);

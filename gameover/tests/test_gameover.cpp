@@ -160,7 +160,7 @@ private Q_SLOTS:
                 QVERIFY(key->isEnabled());
             for (QPushButton *key : {f->Command12, f->Command21})
                 QVERIFY(!key->isEnabled());
-            for (TextBox *box : {f->Text2, f->Text3, f->Text5, f->Text6})
+            for (const TextBox *box : {f->Text2, f->Text3, f->Text5, f->Text6})
                 QVERIFY(box->text().isEmpty());
             QVERIFY(f->Text6->isVisible());
             // A fresh game plays on.

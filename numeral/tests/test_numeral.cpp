@@ -247,7 +247,7 @@ private Q_SLOTS:
             ++buckets[static_cast<int>(r * 10)];
         }
         for (int count : buckets)
-            QVERIFY2(std::abs(count - kDraws / 10) < kDraws / 100, "values spread evenly over [0, 1)");
+            QVERIFY2(std::abs(count - (kDraws / 10)) < kDraws / 100, "values spread evenly over [0, 1)");
     }
 
     // Draws made back to back with the real generator and clock differ.
