@@ -85,6 +85,12 @@ def check_executable(data):
     check(not foreign, "imports only Windows' own DLLs: " + ", ".join(imports)
           + ("; not Windows': " + ", ".join(foreign) if foreign else ""))
 
+    # The spoken messages' UI Automation notification is looked up by name
+    # when first needed (the imports above hold no uiautomationcore.dll).
+    check(b"UiaRaiseNotificationEvent\0" in data and b"UiaHostProviderFromHwnd\0" in data
+          and "uiautomationcore.dll".encode("utf-16-le") in data,
+          "looks UiaRaiseNotificationEvent and UiaHostProviderFromHwnd up in uiautomationcore.dll")
+
     check(hasattr(pe, "VS_FIXEDFILEINFO") and hasattr(pe, "FileInfo"), "a version resource")
     if not hasattr(pe, "VS_FIXEDFILEINFO") or not hasattr(pe, "FileInfo"):
         return
