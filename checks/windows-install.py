@@ -149,8 +149,9 @@ class Prefix:
         self.root = os.path.join(work, "prefix")
         self.home = os.path.join(work, "home")
         os.makedirs(self.home)
+        # No display but the check's own, and only for the game.
         self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith("XDG_") and not k.startswith("QT_") and k != "WAYLAND_DISPLAY"}
+                    if not k.startswith(("XDG_", "QT_")) and k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         self.env.update(WINEPREFIX=self.root, HOME=self.home, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="winemenubuilder.exe=d")
         self.wine("wineboot", "--init")
