@@ -426,7 +426,8 @@ def main():
 
         part("a higher version, %s, replaces it" % higher_version)
         higher = os.path.join(work, "roemische-zahlen-%s-x64.msi" % higher_version)
-        subprocess.run(["cmake", "-DBUILD=" + build, "-DVERSION=" + higher_version, "-DOUTPUT=" + higher,
+        subprocess.run(["cmake", "-DZIP=" + zips[0], "-DICON=" + icon, "-DVERSION=" + higher_version,
+                        "-DOUTPUT=" + higher,
                         "-DWORK=" + os.path.join(work, "higher"), "-P",
                         os.path.join(SOURCE, "packaging/windows/msi.cmake")], check=True, stdout=subprocess.DEVNULL)
         higher_code = package_properties(higher)["ProductCode"]

@@ -1,19 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the Windows Installer package from a Windows build: the files the
-# zip holds, installed into a folder of their own, and roemische-zahlen.wxs
-# around them, put together by wixl.
+# Builds the Windows Installer package from the zip: the zip's files,
+# unpacked as they are, and roemische-zahlen.wxs around them, put together
+# by wixl.
 #
-#   cmake -DBUILD=<Windows build folder> -DVERSION=<as shown, 1.00>
+#   cmake -DZIP=<the zip> -DICON=<the game's .ico> -DVERSION=<as shown, 1.00>
 #         -DOUTPUT=<package.msi> [-DWORK=<folder>] -P msi.cmake
 #
-# The build's msi target runs it with the game's version; the install check
-# runs it with a higher one, to see the package replaced.
+# The build's msi target runs it with the game's version, once cpack has
+# packed the zip; the install check runs it with a higher one, to see the
+# package replaced.
 
 cmake_minimum_required(VERSION 3.22)
 
-foreach(variable BUILD VERSION OUTPUT)
+foreach(variable ZIP ICON VERSION OUTPUT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "msi.cmake needs -D${variable}=...")
   endif()
@@ -24,6 +25,9 @@ endif()
 if(NOT VERSION MATCHES "^[0-9]+\\.[0-9][0-9]$")
   message(FATAL_ERROR "msi.cmake: the version is written as the game shows it, such as 1.00, not ${VERSION}")
 endif()
+if(NOT EXISTS ${ZIP})
+  message(FATAL_ERROR "msi.cmake: no zip ${ZIP} (cpack -G ZIP packs it)")
+endif()
 
 # The same for every version, for good: by it a version finds the one it
 # replaces. Each version is a product of its own, with a code of its own.
@@ -33,15 +37,16 @@ string(UUID PRODUCT_CODE NAMESPACE ${UPGRADE_CODE} NAME "Römische Zahlen ${VERS
 find_program(WIXL wixl REQUIRED)
 find_program(MSIBUILD msibuild REQUIRED)
 
-# The files as the zip holds them: the same install rules, stripped as cpack
-# strips them.
-set(STAGE ${WORK}/stage)
+# The files as the zip holds them, the same bytes: its one top folder.
 file(REMOVE_RECURSE ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE} --strip
-                OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-if(NOT EXISTS ${STAGE}/roemische-zahlen.exe)
-  message(FATAL_ERROR "msi.cmake: ${BUILD} installs no roemische-zahlen.exe")
+file(ARCHIVE_EXTRACT INPUT ${ZIP} DESTINATION ${WORK}/zip)
+file(GLOB top LIST_DIRECTORIES true ${WORK}/zip/*)
+list(LENGTH top tops)
+if(NOT tops EQUAL 1 OR NOT EXISTS ${top}/roemische-zahlen.exe)
+  message(FATAL_ERROR "msi.cmake: ${ZIP} holds no one folder with roemische-zahlen.exe")
 endif()
+set(STAGE ${WORK}/stage)
+file(RENAME ${top} ${STAGE})
 
 # Every file but the game, which roemische-zahlen.wxs places itself, each a
 # component in its folder. Identifiers are made from the path, so that they
@@ -90,7 +95,7 @@ file(WRITE ${WORK}/files.wxs "${fragment}")
 
 # wixl finds files by paths relative to where it runs, not by full paths.
 get_filename_component(here ${CMAKE_CURRENT_LIST_FILE} DIRECTORY)
-file(COPY ${BUILD}/packaging/roemische-zahlen.ico DESTINATION ${WORK})
+configure_file(${ICON} ${WORK}/roemische-zahlen.ico COPYONLY)
 file(REMOVE ${OUTPUT})
 execute_process(COMMAND ${WIXL} --arch x64 -o ${OUTPUT}
                         -D Version=${VERSION} -D ProductCode=${PRODUCT_CODE} -D UpgradeCode=${UPGRADE_CODE}
