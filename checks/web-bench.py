@@ -12,7 +12,7 @@ not a test: it measures and prints, and fails only when it cannot measure).
   Chromium, each load cold, in a fresh browser profile, served from
   127.0.0.1; the median of RUNS loads (7 unless given), alternating with as
   many loads of the bare page: the same 35 plain Qt controls with no logic,
-  built and loaded the same way (checks/webbare.cpp).
+  built and loaded the same way (checks/barepage_web.cpp).
 
 Goals: the first frame within 1.10 times the bare page's and under 1.5 s
 here; at most 5 MB moved with gzip.

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the Windows zip as a school gets it, and the executable in it.
+"""Checks the Windows zip as a school gets it, and the executable in it;
+and the Windows Installer package as its IT gets it.
 
 The zip: under 15 MB, one folder with the game, LIESMICH.txt, the licences
 of the game and of Qt, and the game's source. The executable: a 64-bit
@@ -9,13 +10,22 @@ of the game and of Qt, and the game's source. The executable: a 64-bit
 has (no Qt, C++ runtime, libgcc or winpthread DLL), with the icon and the
 version resource 1.0.0.0, shown as "1.00", in German (Germany).
 
-usage: checks/windows-package.py <zip>
+The package, as msiinfo and msiextract read it: for 64-bit Windows, German,
+per machine, the game's name, version and publisher, the fixed upgrade code,
+the game's icon for the list of installed apps, the Start-menu shortcut and
+the desktop shortcut that only DESKTOPSHORTCUT=1 brings, and the zip's
+files, byte for byte, in C:\\Program Files\\Römische Zahlen\\. (The install
+check under Wine is checks/windows-install.py.)
+
+usage: checks/windows-package.py <zip> [<msi>]
 """
 
 import io
 import os
 import struct
+import subprocess
 import sys
+import tempfile
 import zipfile
 
 import pefile
@@ -75,6 +85,12 @@ def check_executable(data):
     check(not foreign, "imports only Windows' own DLLs: " + ", ".join(imports)
           + ("; not Windows': " + ", ".join(foreign) if foreign else ""))
 
+    # The spoken messages' UI Automation notification is looked up by name
+    # when first needed (the imports above hold no uiautomationcore.dll).
+    check(b"UiaRaiseNotificationEvent\0" in data and b"UiaHostProviderFromHwnd\0" in data
+          and "uiautomationcore.dll".encode("utf-16-le") in data,
+          "looks UiaRaiseNotificationEvent and UiaHostProviderFromHwnd up in uiautomationcore.dll")
+
     check(hasattr(pe, "VS_FIXEDFILEINFO") and hasattr(pe, "FileInfo"), "a version resource")
     if not hasattr(pe, "VS_FIXEDFILEINFO") or not hasattr(pe, "FileInfo"):
         return
@@ -122,6 +138,72 @@ def check_executable(data):
               "the icon has its images, %d sizes: %s" % (count, sorted(sizes)))
 
 
+# The package's properties as every version has them: what the list of
+# installed apps shows, and what ties the versions together.
+MSI_PROPERTIES = {
+    "ProductName": "Römische Zahlen",
+    "Manufacturer": "The Römische Zahlen developers",
+    "ProductLanguage": "1031",
+    "ALLUSERS": "1",
+    "UpgradeCode": "{1B5013D4-E922-44CF-863C-9D83F26EDB1E}",
+    "ARPPRODUCTICON": "roemische-zahlen.ico",
+}
+
+
+def msi_table(msi, table):
+    """The rows of a table of the package, each a list of its columns. The
+    data of a binary column msiinfo writes into files where it runs: into a
+    folder that is removed again."""
+    with tempfile.TemporaryDirectory() as scratch:
+        out = subprocess.run(["msiinfo", "export", os.path.abspath(msi), table], stdout=subprocess.PIPE,
+                             check=True, cwd=scratch).stdout
+    return [line.split("\t") for line in out.decode().splitlines()[3:]]
+
+
+def check_msi(msi, zip_files):
+    print("Windows Installer package " + msi)
+    # The summary's strings are in the package's code page, Windows-1252.
+    summary = subprocess.run(["msiinfo", "suminfo", msi], stdout=subprocess.PIPE, check=True).stdout
+    summary = dict(line.split(": ", 1) for line in summary.decode("cp1252").splitlines() if ": " in line)
+    check(summary.get("Template") == "x64;1031", "for 64-bit Windows, German: %s" % summary.get("Template"))
+    check(summary.get("Author") == MSI_PROPERTIES["Manufacturer"], "author %s" % summary.get("Author"))
+
+    properties = dict(row[:2] for row in msi_table(msi, "Property") if len(row) >= 2)
+    for name, value in MSI_PROPERTIES.items():
+        check(properties.get(name) == value, "%s %s" % (name, properties.get(name)))
+    check(properties.get("ProductVersion") == "1.00", "ProductVersion %s" % properties.get("ProductVersion"))
+    icons = [row[0] for row in msi_table(msi, "Icon")]
+    check(icons == ["roemische-zahlen.ico"], "the icon of the list of installed apps: %s" % icons)
+
+    shortcuts = {row[0]: row for row in msi_table(msi, "Shortcut")}
+    features = {row[0]: row for row in msi_table(msi, "Feature")}
+    feature_of = {row[1]: row[0] for row in msi_table(msi, "FeatureComponents")}
+    start = shortcuts.get("StartMenu", [""] * 12)
+    check(start[1:3] == ["ProgramMenuFolder", "Römische Zahlen"] and start[4] == "[#Game]" and start[11] == "INSTALLDIR",
+          "Start-menu shortcut \"Römische Zahlen\" to the game, in its folder")
+    desktop = shortcuts.get("Desktop", [""] * 12)
+    desktop_level = features.get(feature_of.get(desktop[3]), [""] * 6)[5]
+    actions = {row[0]: row for row in msi_table(msi, "CustomAction")}
+    sequence = {row[0]: row[1] for row in msi_table(msi, "InstallExecuteSequence")}
+    raises = [a for a, row in actions.items() if row[2:4] == ["INSTALLLEVEL", desktop_level]]
+    check(desktop[1] == "DesktopFolder" and desktop[4] == "[#Game]" and desktop_level not in ("", "1")
+          and any(sequence.get(a) == "DESKTOPSHORTCUT=1" for a in raises),
+          "desktop shortcut only with DESKTOPSHORTCUT=1 (its feature's level %s)" % desktop_level)
+
+    with tempfile.TemporaryDirectory() as out:
+        subprocess.run(["msiextract", "-C", out, os.path.abspath(msi)], stdout=subprocess.DEVNULL, check=True)
+        top = os.path.join(out, "Römische Zahlen")
+        packed = {}
+        for folder, _, files in os.walk(top):
+            for name in files:
+                with open(os.path.join(folder, name), "rb") as f:
+                    packed[os.path.relpath(os.path.join(folder, name), top)] = f.read()
+        folders = set(os.listdir(out))
+    check(folders == {"Römische Zahlen"} and packed == zip_files,
+          "the zip's %d files, byte for byte, in the folder Römische Zahlen (%d packed)" % (
+              len(zip_files), len(packed)))
+
+
 def main():
     path = sys.argv[1]
     print("Windows package " + path)
@@ -153,6 +235,10 @@ def main():
             data = archive.read(exe)
             print("  executable of %.1f MB" % (len(data) / 1e6))
             check_executable(data)
+        zip_files = {n[len(top):]: archive.read(n) for n in names if n.startswith(top) and not n.endswith("/")}
+
+    if len(sys.argv) > 2:
+        check_msi(sys.argv[2], zip_files)
 
     if failures:
         print("%d of the checks failed" % len(failures), file=sys.stderr)

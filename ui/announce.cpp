@@ -3,6 +3,8 @@
 
 #include "announce.h"
 
+#include "platformannounce.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QList>
@@ -222,6 +224,7 @@ void Announce(QWidget *window, const QString &text)
         return;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     ShowNotification(window, text);
+    AnnounceOnPlatform(window, text);
 #else
     QAccessibleAnnouncementEvent event(window, text);
     QAccessible::updateAccessibility(&event);

@@ -24,9 +24,11 @@ bool AnnouncementsHeard();
 // speaks a notification as soon as it is shown, wherever the focus is; so
 // each announcement is a notification object, inside a status bar that the
 // window's accessible tree holds but no one sees, and showing it makes it
-// spoken. Where Qt offers QAccessibleAnnouncementEvent (6.8 and later),
-// this function sends that event instead and AnnouncementRegion() is
-// always null.
+// spoken. The same text goes to the platform's own way of speaking a
+// message where it has one (on Windows, a UI Automation notification:
+// platformannounce.h). Where Qt offers QAccessibleAnnouncementEvent (6.8 and
+// later), this function sends that event instead, which Qt passes on to
+// every platform's screen readers, and AnnouncementRegion() is always null.
 void Announce(QWidget *window, const QString &text);
 
 // The status bar object of the window's announcements once it has made one,
