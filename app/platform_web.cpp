@@ -16,9 +16,11 @@
 #include "platform.h"
 
 #include "announce.h"
+#include "bundledfaces.h"
 #include "layoutwindow.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QList>
 #include <QPointer>
@@ -150,13 +152,17 @@ PageScreen *Page()
     static QPointer<PageScreen> page;
     if (!page)
         page = new PageScreen(QGuiApplication::primaryScreen());
-    return page;
+    return page.data();
 }
 
 } // namespace
 
 void AdaptToPlatform()
 {
+    // A page has no fonts of its own: what Qt draws itself (the title bar of
+    // a message window) is drawn in the face the program brings along.
+    if (!BundledFaces().isEmpty())
+        QGuiApplication::setFont(QFont(BundledFaces().constFirst()));
     Page();
     // The messages the program makes for screen readers, for a page that
     // asks for them.

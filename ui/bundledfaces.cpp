@@ -5,6 +5,6 @@
 
 const QStringList &BundledFaces()
 {
-    static const QStringList none;
+    static const QStringList none = QStringList();
     return none;
 }
