@@ -8,6 +8,10 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+void PrepareForPlatform()
+{
+}
+
 void AdaptToPlatform()
 {
 }

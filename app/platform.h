@@ -11,6 +11,9 @@ class QWidget;
 // screen: the main window fills it, scaled to fit, a message window stands
 // in front of it, and the page takes over when the program ends.
 
+// Called before the application object is made.
+void PrepareForPlatform();
+
 // Called once the application object exists, before any window is shown.
 void AdaptToPlatform();
 

@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <QtGlobal>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
@@ -156,6 +157,15 @@ PageScreen *Page()
 }
 
 } // namespace
+
+void PrepareForPlatform()
+{
+    // The game takes no typed text: the keys are on the screen, and a
+    // physical keyboard reaches the canvas directly. Qt's input method for
+    // touch screens would only open a phone's keyboard, and on Android it
+    // hands every key of a physical keyboard to the program a second time.
+    qputenv("QT_IM_MODULE", "none");
+}
 
 void AdaptToPlatform()
 {

@@ -24,6 +24,7 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
     // Where no window can be shown, the program ends with its reason in one
     // German line and status 1 (nowindow.h).
     NoWindowGuard noWindow(argc, argv);
+    PrepareForPlatform();
     QApplication app(argc, argv);
     if (!noWindow.Started())
         return kNoWindowStatus;

@@ -314,8 +314,10 @@ def check_game_over_window(game, canvas, scale):
     width, height = int(canvas["w"] * dpr), int(canvas["h"] * dpr)
     dark = (51, 51, 51)
     xs, ys = [], []
-    for y in range(0, height, 2):
-        for x in range(0, width, 2):
+    # Two device pixels in from the edges: the game's box may start at half
+    # a pixel, where the page's own background shows through.
+    for y in range(2, height - 2, 2):
+        for x in range(2, width - 2, 2):
             pixel = shot.getpixel((int(box_left + x), int(box_top + y)))
             if max(abs(a - b) for a, b in zip(pixel, dark)) > 8:
                 xs.append(x)
