@@ -127,8 +127,19 @@ private:
         if (factor <= 0)
             return;
         QHighDpiScaling::setScreenFactor(screen_, factor);
-        for (const Placed &placed : std::as_const(windows_))
+        // A window's backing store takes the new scale at its next paint,
+        // but keeps only what is painted then: each window is painted whole,
+        // every control in it too (a text box's inner area is not painted
+        // with the window it lies in).
+        for (const Placed &placed : std::as_const(windows_)) {
             Place(placed);
+            if (!placed.window)
+                continue;
+            placed.window->update();
+            const QList<QWidget *> controls = placed.window->findChildren<QWidget *>();
+            for (QWidget *control : controls)
+                control->update();
+        }
     }
 
     void Place(const Placed &placed)

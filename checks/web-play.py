@@ -4,13 +4,16 @@
 """./dev web-test: the browser version as a pupil gets it, in Debian's
 headless Chromium.
 
-1. The zip: what a school puts on its server is all there.
+1. The zip: what a school puts on its server is all there; where the
+   browser cannot run the game (no WebAssembly, no WebGL, the page opened
+   from a folder), the page says why.
 2. The tests built for the browser (the numeral engine's, the layout's with
    the fonts the browser version brings), each run in a page of its own;
    Qt Test's counts are read from the console.
 3. The packed game, served from 127.0.0.1, at a PC's page size and at a
    phone's (390 x 844 CSS pixels, pixel ratio 3), each in a fresh browser
-   profile: the first frame and the fit of the window; a right answer typed
+   profile: the first frame and the fit of the window (on the PC also
+   after the browser window is turned and back); a right answer typed
    on the keyboard; wrong answers on the on-screen keys with the mouse and
    by touch; verdicts and points; the lost state; the game-over window in
    front at its own size; a new game; "Ende" and the page after it; then,
@@ -39,7 +42,7 @@ import threading
 import time
 import zipfile
 
-from PIL import Image
+from PIL import Image, ImageChops, ImageStat
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -59,7 +62,7 @@ CONTROLS = {
 GAME_OVER = (5475 - 4770, 4530 - 1050, 4680, 1635)
 
 PC = {"name": "PC, 1280 x 800", "size": (1280, 800)}
-PHONE = {"name": "Telefon, 390 x 844, Pixelverhältnis 3",
+PHONE = {"name": "phone, 390 x 844, pixel ratio 3",
          "mobile": {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3.0, "touch": True},
                     "userAgent": "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 (KHTML, like Gecko) "
                                  "Chrome/130.0 Mobile Safari/537.36"}}
@@ -278,14 +281,35 @@ class Game:
                 time.sleep(0.05)
         else:
             # As a hand moves the mouse: onto the key, then the click.
-            self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+            self.hover(x, y)
             for kind in ("mousePressed", "mouseReleased"):
                 self.driver.execute_cdp_cmd("Input.dispatchMouseEvent",
                                             {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
                 time.sleep(0.05)
 
+    def hover(self, x, y):
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+
     def screenshot(self):
         return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+
+    def picture(self):
+        """The game's box alone, two device pixels in from its edges."""
+        c = self.canvas()
+        shot = self.screenshot()
+        dpr = shot.width / c["vw"]
+        return shot.crop((round(c["x"] * dpr) + 2, round(c["y"] * dpr) + 2,
+                          round((c["x"] + c["w"]) * dpr) - 2, round((c["y"] + c["h"]) * dpr) - 2))
+
+
+# How far apart two pictures of the same screen at different scales may lie:
+# the mean difference of their channels, of 255, once scaled to one size.
+UNLIKE = 8.0
+
+
+def unlike(first, second):
+    second = second.resize(first.size, Image.LANCZOS)
+    return sum(ImageStat.Stat(ImageChops.difference(first, second)).mean) / 3
 
 
 def check_fit(game):
@@ -356,6 +380,29 @@ def play(site, setup):
             raise CheckFailed("the progress indication is still shown after the first frame")
         print(f"   first frame {first:.0f} ms after navigation; the game {canvas['w']:.0f} x {canvas['h']:.0f} "
               f"CSS pixels (scale {scale:.3f}) at pixel ratio {canvas['dpr']:g}")
+        if "size" in setup:
+            # The browser window turned, as a tablet's, and back: the game
+            # fits anew each time and is drawn whole at its new scale, as
+            # it was before (compared at the size of the first picture).
+            before = mouse.picture()
+            for width, height in (setup["size"][::-1], setup["size"]):
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                       {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+                turned, turned_scale = wait(f"the game fitted to {width} x {height}",
+                                            lambda: _try(check_fit, mouse), 10)
+                # The pointer onto "Ende" and off again: the button alone is
+                # painted anew, and with it the backing store at the scale.
+                mouse.hover(*mouse.point(CONTROLS["Ende"]))
+                time.sleep(0.2)
+                mouse.hover(turned["x"] + 4, turned["y"] + turned["h"] - 4)
+                time.sleep(0.5)
+                difference = unlike(before, mouse.picture())
+                print(f"   turned to {width} x {height}: the game {turned['w']:.0f} x {turned['h']:.0f} "
+                      f"CSS pixels (scale {turned_scale:.3f}), {difference:.1f} from the first picture")
+                if difference > UNLIKE:
+                    raise CheckFailed(f"at {width} x {height} the game is not drawn as before: "
+                                      f"{difference:.1f} of 255 apart on average")
+            canvas, scale = turned, turned_scale
 
         # Keyboard: Return asks a number; the right answer typed in lower case.
         mouse.js("document.querySelector('#spiel canvas').focus();")
@@ -446,6 +493,47 @@ def _try(check, *args):
         return None
 
 
+# -- where the game cannot run ------------------------------------------------
+
+# A browser without WebAssembly, one without WebGL (both made so by a script
+# run before the page's own), and the page opened from a folder: each must
+# say why in German, never show a blank page.
+REFUSALS = [
+    ("no WebAssembly", "delete window.WebAssembly;", "http", "kein WebAssembly"),
+    ("no WebGL", "const get = HTMLCanvasElement.prototype.getContext;"
+                 "HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {"
+                 "  return /webgl/.test(kind) ? null : get.call(this, kind, ...rest); };",
+     "http", "WebGL fehlt"),
+    ("opened from a folder", "", "file", "von einem Webserver geladen werden"),
+]
+
+
+def check_refusals(site):
+    server = Server(site)
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    driver = browser(profile, PC)
+    try:
+        for name, script, scheme, sentence in REFUSALS:
+            added = None
+            if script:
+                added = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": script})
+            driver.get(server.url if scheme == "http" else (site / "index.html").resolve().as_uri())
+            shown = wait(f"the page's sentence, {name}", lambda: driver.execute_script(
+                "const f = document.getElementById('fehler');"
+                "return !f.hidden && document.getElementById('spiel').hidden"
+                " && document.getElementById('laden').hidden && f.innerText;"), 10)
+            if sentence not in shown:
+                raise CheckFailed(f"{name}: the page says {shown!r}")
+            print(f"   {name}: {shown.strip()}")
+            if added:
+                driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                       {"identifier": added["identifier"]})
+    finally:
+        driver.quit()
+        server.stop()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 # -- the tests in the browser -------------------------------------------------
 
 def run_tests(folder):
@@ -498,6 +586,8 @@ def main():
     try:
         print(f"== the zip {zips[0].name}")
         site = check_zip(zips[0], unpacked)
+        print("== where the game cannot run")
+        check_refusals(site)
         print("== the tests in the browser")
         run_tests(build / "web" / "tests")
         for setup in (PC, PHONE):

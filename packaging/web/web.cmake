@@ -51,9 +51,10 @@ add_custom_target(web_icons DEPENDS ${RZ_WEB_ICONS}/192.png ${RZ_WEB_ICONS}/512.
 
 # Assembles the folder of a program built for the page: the game's, and the
 # bare page of the benchmark (checks/). OPTIONS: extra files for its top
-# (RELEASE ...), and its licences (LICENCES ...).
+# (RELEASE ...), its licences (LICENCES ...), and ON_DEMAND for a folder
+# that is built only when its target <target>_site is asked for.
 function(rz_web_site target title site)
-  cmake_parse_arguments(PARSE_ARGV 3 arg "" "" "RELEASE;LICENCES")
+  cmake_parse_arguments(PARSE_ARGV 3 arg "ON_DEMAND" "" "RELEASE;LICENCES")
   set(stamp ${site}/.assembled)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND}
@@ -73,7 +74,11 @@ function(rz_web_site target title site)
             ${RZ_WEB_SOURCE}/sw.js.in ${RZ_WEB_SOURCE}/manifest.webmanifest ${arg_RELEASE}
     COMMENT "Assembling the web page of ${target}"
     VERBATIM)
-  add_custom_target(${target}_site ALL DEPENDS ${stamp})
+  if(arg_ON_DEMAND)
+    add_custom_target(${target}_site DEPENDS ${stamp})
+  else()
+    add_custom_target(${target}_site ALL DEPENDS ${stamp})
+  endif()
 endfunction()
 
 set(RZ_WEB_SITE ${PROJECT_BINARY_DIR}/web/roemische-zahlen-${RZ_VERSION_TEXT}-web)
