@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QList>
 #include <QPointer>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -147,8 +148,10 @@ private:
         LayoutWindow *window = placed.window;
         if (!window)
             return;
+        // The inner area where the layout puts it, as on a desktop; the
+        // frame around it.
         if (window->kind() != LayoutWindow::Kind::Main)
-            window->move(screen_->geometry().topLeft() + placed.offset);
+            window->setGeometry(QRect(screen_->geometry().topLeft() + placed.offset, window->size()));
         else if (window->isFullScreen() && window->windowHandle() && window->windowHandle()->handle())
             window->windowHandle()->handle()->setGeometry(screen_->handle()->geometry());
     }

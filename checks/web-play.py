@@ -16,7 +16,8 @@ headless Chromium.
    after the browser window is turned and back); a right answer typed
    on the keyboard; wrong answers on the on-screen keys with the mouse and
    by touch; verdicts and points; the lost state; the game-over window in
-   front at its own size; a new game; "Ende" and the page after it; then,
+   front at its own size; a new game from its button, clicked or tapped;
+   "Ende" and the page after it; then,
    with the server stopped, the game started again from the page's button.
 
 What the game says is read through the channel it has for a page: the
@@ -60,6 +61,7 @@ CONTROLS = {
     "I": (4680, 3000, 615, 615),
 }
 GAME_OVER = (5475 - 4770, 4530 - 1050, 4680, 1635)
+GAME_OVER_CONTROLS = {"Neues Spiel": (120, 960, 1575, 375)}
 
 PC = {"name": "PC, 1280 x 800", "size": (1280, 800)}
 PHONE = {"name": "phone, 390 x 844, pixel ratio 3",
@@ -271,9 +273,11 @@ class Game:
         return (c["x"] + (window[0] + left + width / 2) / 15 * scale,
                 c["y"] + (window[1] + top + height / 2) / 15 * scale)
 
-    def press(self, name):
-        """A press of an on-screen key: a click, or a tap on a touch screen."""
-        x, y = self.point(CONTROLS[name])
+    def press(self, name, game_over=False):
+        """A press of an on-screen key, in the exercise window or the
+        game-over window: a click, or a tap on a touch screen."""
+        x, y = (self.point(GAME_OVER_CONTROLS[name], GAME_OVER[:2]) if game_over
+                else self.point(CONTROLS[name]))
         if self.touch:
             for kind in ("touchStart", "touchEnd"):
                 points = [{"x": x, "y": y}] if kind == "touchStart" else []
@@ -352,15 +356,13 @@ def check_game_over_window(game, canvas, scale):
     unit = scale * dpr / 15
     client = (GAME_OVER[0] * unit, GAME_OVER[1] * unit, (GAME_OVER[0] + GAME_OVER[2]) * unit,
               (GAME_OVER[1] + GAME_OVER[3]) * unit)
-    # Its frame adds a border and a title bar, some pixels at the scale.
-    frame = 40 * scale * dpr
-    inside = (found[0] <= client[0] + 3 and found[1] <= client[1] + 3
-              and found[2] >= client[2] - 3 and found[3] >= client[3] - 3)
-    tight = (found[0] >= client[0] - frame and found[1] >= client[1] - frame
-             and found[2] <= client[2] + frame and found[3] <= client[3] + frame)
-    if not (inside and tight):
+    # Around the client area its frame: a thin border, and the title bar
+    # above it (in CSS pixels: left, top, right, bottom).
+    margins = ((client[0] - found[0]) / dpr, (client[1] - found[1]) / dpr,
+               (found[2] - client[2]) / dpr, (found[3] - client[3]) / dpr)
+    if not (all(-1 <= margin <= 6 for margin in margins[0::2] + margins[3:]) and 12 <= margins[1] <= 40):
         raise CheckFailed(f"the game-over window covers {found} device pixels of the game's screen, "
-                          f"its client area should be {tuple(round(v) for v in client)}")
+                          f"its client area should be {tuple(round(v) for v in client)} within a frame")
     return found
 
 
@@ -447,9 +449,10 @@ def play(site, setup):
         found = wait("the game-over window", lambda: _try(check_game_over_window, mouse, canvas, scale), 15)
         print(f"   the game-over window in front at device pixels {found}")
         mouse.quiet()
-        # Return presses "Neues Spiel": a new game with 50 points.
-        mouse.keys(Keys.RETURN)
-        time.sleep(0.5)
+        # "Neues Spiel" in the game-over window, clicked or tapped: a new
+        # game with 50 points; Return then presses "Neue Zahl".
+        player.press("Neues Spiel", game_over=True)
+        wait("the game-over window gone", lambda: not _try(check_game_over_window, mouse, canvas, scale), 10)
         mouse.keys(Keys.RETURN)
         number = int(mouse.said(r"Neue Zahl: (\d+)", "a number in the new game").group(1))
         mouse.keys(roman(number))
