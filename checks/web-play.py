@@ -6,7 +6,8 @@ headless Chromium.
 
 1. The zip: what a school puts on its server is all there; where the
    browser cannot run the game (no WebAssembly, no WebGL, the page opened
-   from a folder), the page says why.
+   from a folder), the page says why; a new version in the old one's
+   place replaces it in the browser, whole.
 2. The tests built for the browser (the numeral engine's, the layout's with
    the fonts the browser version brings), each run in a page of its own;
    Qt Test's counts are read from the console.
@@ -537,6 +538,41 @@ def check_refusals(site):
         shutil.rmtree(profile, ignore_errors=True)
 
 
+# -- a new version -------------------------------------------------------------
+
+def check_update(site):
+    """A new version put in the old one's place: a visit fetches it in the
+    background, in a cache of its own, which replaces the old one; the next
+    visit shows it, made of its own files only."""
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="rz-web-update-"))
+    copy = folder / "site"
+    shutil.copytree(site, copy)
+    server = Server(copy)
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    driver = browser(profile, PC)
+    caches = "const done = arguments[0]; caches.keys().then(done);"
+    try:
+        driver.get(server.url)
+        wait("the service worker", lambda: driver.execute_script("return !!navigator.serviceWorker.controller;"))
+        old = driver.execute_async_script(caches)
+        worker = (copy / "sw.js").read_text(encoding="utf-8")
+        build = re.search(r'const CACHE = "(roemische-zahlen-[0-9a-f]+)";', worker).group(1)
+        (copy / "sw.js").write_text(worker.replace(build, build + "-neu"), encoding="utf-8")
+        page = (copy / "index.html").read_text(encoding="utf-8")
+        (copy / "index.html").write_text(page.replace("<title>", "<!-- neue Version --><title>"), encoding="utf-8")
+        driver.refresh()
+        wait("the new version's cache alone", lambda: driver.execute_async_script(caches) == [build + "-neu"], 60)
+        driver.refresh()
+        if "neue Version" not in driver.page_source:
+            raise CheckFailed("the visit after the new version's cache does not show the new page")
+        print(f"   {old} replaced by {[build + '-neu']}; the next visit shows the new page")
+    finally:
+        driver.quit()
+        server.stop()
+        shutil.rmtree(profile, ignore_errors=True)
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 # -- the tests in the browser -------------------------------------------------
 
 def run_tests(folder):
@@ -591,6 +627,8 @@ def main():
         site = check_zip(zips[0], unpacked)
         print("== where the game cannot run")
         check_refusals(site)
+        print("== a new version in the old one's place")
+        check_update(site)
         print("== the tests in the browser")
         run_tests(build / "web" / "tests")
         for setup in (PC, PHONE):
