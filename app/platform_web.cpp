@@ -20,7 +20,6 @@
 #include "layoutwindow.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QGuiApplication>
 #include <QList>
 #include <QPointer>
@@ -183,10 +182,8 @@ void PrepareForPlatform()
 
 void AdaptToPlatform()
 {
-    // A page has no fonts of its own: what Qt draws itself (the title bar of
-    // a message window) is drawn in the face the program brings along.
-    if (!BundledFaces().isEmpty())
-        QGuiApplication::setFont(QFont(BundledFaces().constFirst()));
+    // A page has no fonts of its own.
+    UseBundledFaceByDefault();
     Page();
     // The messages the program makes for screen readers, for a page that
     // asks for them.

@@ -12,7 +12,6 @@
 #include "firstpaint.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
@@ -20,7 +19,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(BundledFaces().constFirst()));
+    UseBundledFaceByDefault();
     QWidget window;
     baseline::Build(window);
     window.show();

@@ -22,10 +22,8 @@ usage: web-bench.py BUILD-WEB-FOLDER [RUNS]
 
 import importlib.util
 import pathlib
-import shutil
 import statistics
 import sys
-import tempfile
 import time
 
 spec = importlib.util.spec_from_file_location("webplay", pathlib.Path(__file__).with_name("web-play.py"))
@@ -50,16 +48,9 @@ def moved(site, module):
 
 
 def first_frame(url):
-    profile = tempfile.mkdtemp(prefix="rz-bench-profile-")
-    driver = webplay.browser(profile, webplay.PC)
-    try:
+    with webplay.fresh_browser(webplay.PC) as driver:
         driver.get(url)
-        return webplay.wait("the first frame", lambda: driver.execute_script(
-            "const m = performance.getEntriesByName('rz-erstes-bild');"
-            "return m.length ? m[0].startTime : null;"), 60)
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
+        return webplay.first_frame(driver, 60)
 
 
 def main():

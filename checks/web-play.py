@@ -30,7 +30,9 @@ error of the page or the program fails the check.
 usage: web-play.py BUILD-WEB-FOLDER
 """
 
+import contextlib
 import functools
+import gzip
 import http.server
 import io
 import json
@@ -38,6 +40,7 @@ import pathlib
 import re
 import shutil
 import socketserver
+import subprocess
 import sys
 import tempfile
 import threading
@@ -124,6 +127,12 @@ def check_zip(zip_path, into):
     missing = [name for name in needed if not (site / name).is_file()]
     if missing:
         raise CheckFailed(f"missing in the zip: {missing}")
+    # The precompressed copies unpack to the very files beside them.
+    for packed in sorted(site.glob("*.gz")) + sorted(site.glob("*.br")):
+        unpacked = (gzip.decompress(packed.read_bytes()) if packed.suffix == ".gz" else
+                    subprocess.run(["brotli", "-dc", str(packed)], check=True, capture_output=True).stdout)
+        if unpacked != packed.with_suffix("").read_bytes():
+            raise CheckFailed(f"{packed.name} is not {packed.stem} compressed")
     if not list(site.glob("roemische-zahlen-*-quelltext.zip")):
         raise CheckFailed("the zip lacks the game's source")
     manifest = json.loads((site / "manifest.webmanifest").read_text(encoding="utf-8"))
@@ -160,10 +169,13 @@ class Server:
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
+        self.stopped = False
 
     def stop(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
+        if not self.stopped:
+            self.stopped = True
+            self.httpd.shutdown()
+            self.httpd.server_close()
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -198,6 +210,41 @@ def browser(profile, setup):
                                 "deviceScaleFactor": 1, "mobile": False})
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": LISTEN})
     return driver
+
+
+@contextlib.contextmanager
+def fresh_browser(setup):
+    """The browser in a fresh profile of its own, gone again afterwards."""
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    driver = browser(profile, setup)
+    try:
+        yield driver
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def session(folder, setup):
+    """A server for the folder and a fresh browser."""
+    server = Server(folder)
+    try:
+        with fresh_browser(setup) as driver:
+            yield server, driver
+    finally:
+        server.stop()
+
+
+def first_frame(driver, seconds=30):
+    """The time from navigation to the game's first frame, in ms, once the
+    page has marked it."""
+    return wait("the first frame", lambda: driver.execute_script(
+        "const m = performance.getEntriesByName('rz-erstes-bild');"
+        "return m.length ? m[0].startTime : null;"), seconds)
+
+
+def controlled(driver):
+    wait("the service worker", lambda: driver.execute_script("return !!navigator.serviceWorker.controller;"), 30)
 
 
 class Console:
@@ -244,9 +291,7 @@ class Game:
                        " vh: document.documentElement.clientHeight};")
 
     def first_frame(self):
-        return wait("the first frame", lambda: self.js(
-            "const m = performance.getEntriesByName('rz-erstes-bild');"
-            "return m.length ? m[0].startTime : null;"))
+        return first_frame(self.driver)
 
     def said(self, pattern, what):
         """Waits for the next message of the game, which must match."""
@@ -368,11 +413,8 @@ def check_game_over_window(game, canvas, scale):
 
 
 def play(site, setup):
-    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
-    server = Server(site)
-    driver = browser(profile, setup)
     touch_screen = "mobile" in setup
-    try:
+    with session(site, setup) as (server, driver):
         console = Console(driver, server.url)
         driver.get(server.url)
         mouse = Game(driver, console, touch=False)
@@ -470,7 +512,7 @@ def play(site, setup):
             raise CheckFailed("the page after Ende does not say that the game has ended")
 
         # Without a network: the service worker starts the game again.
-        wait("the service worker", lambda: mouse.js("return !!navigator.serviceWorker.controller;"), 30)
+        controlled(driver)
         server.stop()
         mouse.js("document.getElementById('neu').click();")
         wait("the page reloaded", lambda: mouse.js("return window.rzSaid && window.rzSaid.length === 0;"), 15)
@@ -481,13 +523,6 @@ def play(site, setup):
         mouse.said(r"Neue Zahl: \d+", "a number asked after the reload without a network")
         console.read()
         print(f"   offline: the game started again from the service worker's cache")
-    finally:
-        driver.quit()
-        try:
-            server.stop()
-        except OSError:
-            pass
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def _try(check, *args):
@@ -513,10 +548,7 @@ REFUSALS = [
 
 
 def check_refusals(site):
-    server = Server(site)
-    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
-    driver = browser(profile, PC)
-    try:
+    with session(site, PC) as (server, driver):
         for name, script, scheme, sentence in REFUSALS:
             added = None
             if script:
@@ -532,10 +564,6 @@ def check_refusals(site):
             if added:
                 driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                        {"identifier": added["identifier"]})
-    finally:
-        driver.quit()
-        server.stop()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 # -- a new version -------------------------------------------------------------
@@ -544,43 +572,31 @@ def check_update(site):
     """A new version put in the old one's place: a visit fetches it in the
     background, in a cache of its own, which replaces the old one; the next
     visit shows it, made of its own files only."""
-    folder = pathlib.Path(tempfile.mkdtemp(prefix="rz-web-update-"))
-    copy = folder / "site"
-    shutil.copytree(site, copy)
-    server = Server(copy)
-    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
-    driver = browser(profile, PC)
     caches = "const done = arguments[0]; caches.keys().then(done);"
-    try:
-        driver.get(server.url)
-        wait("the service worker", lambda: driver.execute_script("return !!navigator.serviceWorker.controller;"))
-        old = driver.execute_async_script(caches)
-        worker = (copy / "sw.js").read_text(encoding="utf-8")
-        build = re.search(r'const CACHE = "(roemische-zahlen-[0-9a-f]+)";', worker).group(1)
-        (copy / "sw.js").write_text(worker.replace(build, build + "-neu"), encoding="utf-8")
-        page = (copy / "index.html").read_text(encoding="utf-8")
-        (copy / "index.html").write_text(page.replace("<title>", "<!-- neue Version --><title>"), encoding="utf-8")
-        driver.refresh()
-        wait("the new version's cache alone", lambda: driver.execute_async_script(caches) == [build + "-neu"], 60)
-        driver.refresh()
-        if "neue Version" not in driver.page_source:
-            raise CheckFailed("the visit after the new version's cache does not show the new page")
-        print(f"   {old} replaced by {[build + '-neu']}; the next visit shows the new page")
-    finally:
-        driver.quit()
-        server.stop()
-        shutil.rmtree(profile, ignore_errors=True)
-        shutil.rmtree(folder, ignore_errors=True)
+    with tempfile.TemporaryDirectory(prefix="rz-web-update-") as folder:
+        copy = shutil.copytree(site, pathlib.Path(folder) / "site")
+        with session(copy, PC) as (server, driver):
+            driver.get(server.url)
+            controlled(driver)
+            old = driver.execute_async_script(caches)
+            worker = (copy / "sw.js").read_text(encoding="utf-8")
+            build = re.search(r'const CACHE = "(roemische-zahlen-[0-9a-f]+)";', worker).group(1)
+            (copy / "sw.js").write_text(worker.replace(build, build + "-neu"), encoding="utf-8")
+            page = (copy / "index.html").read_text(encoding="utf-8")
+            (copy / "index.html").write_text(page.replace("<title>", "<!-- neue Version --><title>"), encoding="utf-8")
+            driver.refresh()
+            wait("the new version's cache alone", lambda: driver.execute_async_script(caches) == [build + "-neu"], 60)
+            driver.refresh()
+            if "neue Version" not in driver.page_source:
+                raise CheckFailed("the visit after the new version's cache does not show the new page")
+            print(f"   {old} replaced by {[build + '-neu']}; the next visit shows the new page")
 
 
 # -- the tests in the browser -------------------------------------------------
 
 def run_tests(folder):
-    server = Server(folder)
-    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
-    driver = browser(profile, PC)
     results = []
-    try:
+    with session(folder, PC) as (server, driver):
         for test in sorted(p.stem for p in folder.glob("test_*.js")):
             driver.get(f"{server.url}test.html?test={test}")
             lines = []
@@ -602,10 +618,6 @@ def run_tests(folder):
             print(f"   {test:14} {'passed' if passed else 'FAILED'}   {totals or status}")
             if not passed:
                 print("\n".join("      " + line for line in lines if "FAIL" in line or "Loc:" in line))
-    finally:
-        driver.quit()
-        server.stop()
-        shutil.rmtree(profile, ignore_errors=True)
     if not results:
         raise CheckFailed(f"no tests in {folder}")
     if not all(passed for _, _, passed in results):

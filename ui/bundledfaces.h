@@ -10,3 +10,7 @@
 // fonts serve. Where the program runs in a web page there are no system
 // fonts, and it brings its own (bundledfaces_web.cpp).
 const QStringList &BundledFaces();
+
+// In a web page: the first of them becomes the application's face, so that
+// what Qt draws itself (a window's title bar) is drawn in it too.
+void UseBundledFaceByDefault();

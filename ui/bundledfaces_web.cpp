@@ -3,7 +3,9 @@
 
 #include "bundledfaces.h"
 
+#include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 // RZ Sans: Liberation Sans (the widths of Arial), cut down to the
 // characters the program shows and renamed as its licence asks of a
@@ -22,4 +24,10 @@ const QStringList &BundledFaces()
         return families;
     }();
     return faces;
+}
+
+void UseBundledFaceByDefault()
+{
+    if (!BundledFaces().isEmpty())
+        QGuiApplication::setFont(QFont(BundledFaces().constFirst()));
 }
