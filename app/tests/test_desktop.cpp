@@ -10,6 +10,7 @@
 #include "identity.h"
 #include "guitest.h"
 #include "harness.h"
+#include "readaloud.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -167,6 +168,41 @@ private Q_SLOTS:
         QCOMPARE(accessible->text(QAccessible::Name), name);
         QCOMPARE(Names(accessible, QAccessible::Label), labelledBy);
         QCOMPARE(Names(accessible, QAccessible::Labelled), labelFor);
+    }
+    // What stands in for a screen reader where there is none (a web page):
+    // the sentence for a window that becomes active and for a control the
+    // focus moves to, from the same names, roles and states.
+    void readAloud_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Form1") << "Form1" << "" << "Römische Zahlen – Übung. Neue Zahl, Schaltfläche.";
+        QTest::newRow("Form2") << "Form2" << ""
+                               << "Römische Zahlen – Spiel verloren. Du hast leider verloren! Neues Spiel, "
+                                  "Schaltfläche.";
+        QTest::newRow("Form2 Command2") << "Form2" << "Command2" << "Ende, Schaltfläche.";
+        QTest::newRow("Option1") << "Form1" << "Option1" << "Arabisch nach Römisch, Auswahlschalter, ausgewählt.";
+        QTest::newRow("Option2") << "Form1" << "Option2"
+                                 << "Römisch nach Arabisch, Auswahlschalter, nicht ausgewählt.";
+        QTest::newRow("Command3") << "Form1" << "Command3" << "OK, Schaltfläche, nicht verfügbar.";
+    }
+    void readAloud()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, said);
+
+        Harness test;
+        QWidget *widget = Window(test, window);
+        QVERIFY(widget);
+        if (control.isEmpty()) {
+            QCOMPARE(SaidOfWindow(widget), said);
+        } else {
+            auto *child = widget->findChild<QWidget *>(control, Qt::FindDirectChildrenOnly);
+            QVERIFY2(child, qPrintable(control));
+            QCOMPARE(SaidOfControl(child), said);
+        }
     }
 };
 
