@@ -9,22 +9,34 @@
 // drawn at the device's full resolution. The main window fills the screen
 // without a frame; a message window stands in front of it, where it stands
 // relative to the main window on a desktop. The page is told through the
-// functions it gives the module: rzWindowSize, rzFirstFrame, rzEnded, and,
-// where it gives that one, rzAnnounce with every message the program makes
-// for screen readers.
+// functions it gives the module: rzWindowSize, rzFirstFrame, rzEnded,
+// rzWindowName with the name of the window that becomes active, and, where
+// it gives that one, rzAnnounce with every message the program makes for
+// screen readers.
+//
+// A page gives screen readers nothing of Qt's windows: the canvas is one
+// element, named after the active window. So the messages go to the page,
+// which speaks them through a live region; and what a screen reader says by
+// itself on a desktop goes with them: the window that becomes active (after
+// the first, which the page's canvas names as the game loads), and the
+// control the Tab key moves the focus to.
 
 #include "platform.h"
 
 #include "announce.h"
 #include "bundledfaces.h"
 #include "layoutwindow.h"
+#include "readaloud.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QList>
 #include <QPointer>
 #include <QRect>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QtGlobal>
@@ -161,6 +173,61 @@ private:
     bool painted_ = false;
 };
 
+// Tells the page the name of the window that becomes active, and speaks
+// for the screen reader the page cannot offer.
+class PageReader final : public QObject {
+public:
+    explicit PageReader(QObject *parent) : QObject(parent)
+    {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &PageReader::Activated);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The control the learner moves the focus to with Tab or Shift+Tab;
+        // not where the focus goes by itself (away from a button that is
+        // disabled), which the game's own messages cover.
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                tabbing_ = true;
+                QTimer::singleShot(0, this, [this] { tabbing_ = false; });
+            }
+        } else if (event->type() == QEvent::FocusIn && tabbing_ && watched->isWidgetType()) {
+            auto *control = static_cast<QWidget *>(watched);
+            if (!control->isWindow())
+                Announce(control->window(), SaidOfControl(control));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Activated(QWindow *active)
+    {
+        QWidget *window = nullptr;
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (QWidget *candidate : windows) {
+            if (active && candidate->windowHandle() == active)
+                window = candidate;
+        }
+        if (!window || window == active_)
+            return;
+        const bool first = !named_;
+        active_ = window;
+        named_ = true;
+        const QString name = window->accessibleName().isEmpty() ? window->windowTitle() : window->accessibleName();
+        TellPage("rzWindowName", name.toStdString());
+        if (!first)
+            Announce(window, SaidOfWindow(window));
+    }
+
+    QPointer<QWidget> active_;
+    bool named_ = false;
+    bool tabbing_ = false;
+};
+
 PageScreen *Page()
 {
     static QPointer<PageScreen> page;
@@ -192,6 +259,7 @@ void AdaptToPlatform()
             TellPage("rzAnnounce", text.toStdString());
         });
     }
+    new PageReader(qApp);
 }
 
 void PresentWindow(QWidget *window)
