@@ -17,15 +17,20 @@ headless Chromium.
    after the browser window is turned and back); a right answer typed
    on the keyboard; wrong answers on the on-screen keys with the mouse and
    by touch; verdicts and points; the lost state; the game-over window in
-   front at its own size; a new game from its button, clicked or tapped;
-   "Ende" and the page after it; then,
-   with the server stopped, the game started again from the page's button.
+   front at its own size; a new game from it, on the keyboard (Tab, Shift+
+   Tab, Return) or tapped; "Ende" and the page after it; then, with the
+   server stopped, the game started again from the page's button.
 
-What the game says is read through the channel it has for a page: the
-messages it makes for screen readers, handed to a function the page may
-give it (rzAnnounce). A script the browser runs before the page hands that
-function in; nothing else about the page is changed. Any console warning or
-error of the page or the program fails the check.
+Everything the game says is read where a screen reader finds it: in the
+page's live region. A script the browser runs before the page's own records
+every paragraph added to it, in order; after each step the check waits for
+the expected German message, and, while it is the newest, asks the
+browser's accessibility tree (over the DevTools protocol) that the region
+is a polite status holding it. The canvas must be named after the active
+window and described by the page's help on the keys; the solution of an
+open exercise must be nowhere in the page's markup or accessibility tree.
+Nothing about the page is changed. Any console warning or error of the page
+or the program fails the check.
 
 usage: web-play.py BUILD-WEB-FOLDER
 """
@@ -73,24 +78,23 @@ PHONE = {"name": "phone, 390 x 844, pixel ratio 3",
                     "userAgent": "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 (KHTML, like Gecko) "
                                  "Chrome/130.0 Mobile Safari/537.36"}}
 
-# Handed in before the page's own scripts run: the game's messages are
+# Handed in before the page's own scripts run: every paragraph added to the
+# page's live region (what a screen reader is given to speak), in order, is
 # collected in window.rzSaid.
 LISTEN = """
 window.rzSaid = [];
-(function () {
-  let create;
-  Object.defineProperty(window, "createQtAppInstance", {
-    configurable: true,
-    get() {
-      return create && function (config) {
-        config.rzAnnounce = function (text) { window.rzSaid.push(text); };
-        return create(config);
-      };
-    },
-    set(value) { create = value; }
-  });
-})();
+document.addEventListener("DOMContentLoaded", function () {
+  const region = document.getElementById("mitteilung");
+  new MutationObserver(function (records) {
+    for (const record of records)
+      for (const node of record.addedNodes)
+        window.rzSaid.push(node.textContent);
+  }).observe(region, { childList: true });
+});
 """
+
+EXERCISE_NAME = "Römische Zahlen – Übung"
+GAME_OVER_NAME = "Römische Zahlen – Spiel verloren"
 
 
 class CheckFailed(Exception):
@@ -273,12 +277,73 @@ def wait(what, condition, seconds=30):
     raise CheckFailed(f"waited {seconds} s in vain: {what}")
 
 
+# -- what a screen reader finds in the page ------------------------------------
+
+def _value(node, key):
+    return (node.get(key) or {}).get("value", "")
+
+
+def accessible(driver, selector):
+    """The element's node in the browser's accessibility tree, with the tree's
+    nodes by id."""
+    root = driver.execute_cdp_cmd("DOM.getDocument", {})["root"]["nodeId"]
+    found = driver.execute_cdp_cmd("DOM.querySelector", {"nodeId": root, "selector": selector})["nodeId"]
+    if not found:
+        return None, {}
+    backend = driver.execute_cdp_cmd("DOM.describeNode", {"nodeId": found})["node"]["backendNodeId"]
+    nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_id = {node["nodeId"]: node for node in nodes}
+    return next((node for node in nodes if node.get("backendDOMNodeId") == backend), None), by_id
+
+
+def _text(node, by_id):
+    if _value(node, "role") == "StaticText":
+        return _value(node, "name")
+    return "".join(_text(by_id[child], by_id) for child in node.get("childIds", []) if child in by_id)
+
+
+def live_region(driver):
+    """The live region as a screen reader is given it: role, politeness and text."""
+    node, by_id = accessible(driver, "#mitteilung")
+    if not node or node.get("ignored"):
+        return None
+    properties = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+    return _value(node, "role"), properties.get("live"), _text(node, by_id)
+
+
+def canvas_named(driver, name):
+    """The canvas as a screen reader finds it: an application named after the
+    active window, described by the page's help on the keys."""
+    node, _ = accessible(driver, "#spiel canvas")
+    return bool(node) and _value(node, "role") == "application" and _value(node, "name") == name \
+        and "Tastatur" in _value(node, "description")
+
+
+def page_text(driver):
+    """All a screen reader or a script could read of the page: its markup and
+    every name, description and value in its accessibility tree."""
+    _, by_id = accessible(driver, "body")
+    parts = [driver.execute_script("return document.documentElement.outerHTML;")]
+    for node in by_id.values():
+        parts += [str(_value(node, key)) for key in ("name", "description", "value")]
+    return "\n".join(parts)
+
+
+def occurrences(numeral, text):
+    return len(re.findall(rf"(?<![A-Za-z]){numeral}(?![A-Za-z])", text))
+
+
 class Game:
     def __init__(self, driver, console, touch):
         self.driver = driver
         self.console = console
         self.touch = touch
         self.heard = 0
+        # Messages found in the live region of the accessibility tree, times
+        # the open exercise's solution was looked for in the page, and the
+        # region's last paragraph; shared by the players of one game.
+        self.counts = {"spoken": 0, "concealed": 0, "last": None}
+        self.before = ""    # the page before the first exercise
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -294,14 +359,37 @@ class Game:
         return first_frame(self.driver)
 
     def said(self, pattern, what):
-        """Waits for the next message of the game, which must match."""
+        """Waits for the next message of the game, which must match; while it
+        is the last one, the live region must give it to a screen reader."""
         texts = wait(what, lambda: (self.console.read(), self.js("return window.rzSaid;"))[1][self.heard:] or None)
         self.heard += 1
-        text = texts[0]
+        # A message said twice in a row ends in a no-break space the second
+        # time, so that the region changes (and the screen reader speaks).
+        raw = texts[0]
+        text = raw.rstrip("\u00a0")
         match = re.fullmatch(pattern, text)
         if not match:
             raise CheckFailed(f"{what}: the game said {text!r}")
+        if raw == self.counts["last"]:
+            raise CheckFailed(f"{what}: the live region got {raw!r} again, unchanged")
+        self.counts["last"] = raw
+        region = wait(f"{what}: {text!r} in the live region", lambda: (
+            live_region(self.driver) == ("status", "polite", raw)
+            or len(self.js("return window.rzSaid;")) > self.heard) and live_region(self.driver), 5)
+        if region[2] == raw:
+            self.counts["spoken"] += 1
         return match
+
+    def conceals(self, solution, what):
+        """The open exercise's solution is nowhere in the page: no more often
+        than before the first exercise (where the page's help names the
+        letters)."""
+        if occurrences(solution, page_text(self.driver)) > occurrences(solution, self.before):
+            raise CheckFailed(f"{what}: the solution {solution} is in the page")
+        self.counts["concealed"] += 1
+
+    def named(self, name):
+        wait(f"the canvas named {name!r}", lambda: canvas_named(self.driver, name), 10)
 
     def quiet(self):
         time.sleep(0.3)
@@ -449,11 +537,20 @@ def play(site, setup):
                                       f"{difference:.1f} of 255 apart on average")
             canvas, scale = turned, turned_scale
 
+        # The canvas named for a screen reader; the page as it is before the
+        # first exercise.
+        mouse.named(EXERCISE_NAME)
+        mouse.before = page_text(driver)
+
         # Keyboard: Return asks a number; the right answer typed in lower case.
         mouse.js("document.querySelector('#spiel canvas').focus();")
         mouse.keys(Keys.RETURN)
         number = int(mouse.said(r"Neue Zahl: (\d+)", "a number asked by Return").group(1))
         answer = roman(number)
+        mouse.conceals(answer, "a number asked")
+        for _ in range(2):
+            mouse.keys(Keys.BACKSPACE)
+            mouse.said("Antwort: leer", "Backspace on an empty answer")
         for i, letter in enumerate(answer.lower()):
             mouse.keys(letter)
             mouse.said(re.escape("Antwort: " + answer[:i + 1]), f"the answer after key {letter}")
@@ -463,13 +560,14 @@ def play(site, setup):
         # On-screen keys, with the mouse and by touch: wrong answers.
         points = 60
         tapping = Game(driver, console, touch=True)
-        tapping.heard = mouse.heard
+        tapping.heard, tapping.counts, tapping.before = mouse.heard, mouse.counts, mouse.before
         for player in (mouse, tapping):
             player.press("Neue Zahl")
             number = int(player.said(r"Neue Zahl: (\d+)", "a number asked on the screen").group(1))
             wrong = "I" if roman(number) != "I" else "V"
             player.press(wrong)
             player.said(f"Antwort: {wrong}", "the answer after an on-screen key")
+            player.conceals(roman(number), "a wrong answer not yet judged")
             player.press("OK")
             points -= 25
             player.said(rf"Falsch\. Lösung: {roman(number) or 'leer'}\. {points} Punkte\.",
@@ -486,22 +584,42 @@ def play(site, setup):
         player.said(rf"Falsch\. Lösung: {roman(number) or 'leer'}\. Verloren: {points} Punkte\. "
                     r"Weiter mit der Eingabetaste\.", "the lost game")
         mouse.heard = player.heard
+        mouse.keys("x")
+        mouse.said(r"Verloren\. Weiter mit der Eingabetaste\.", "a key once the game is lost")
+        player.heard = mouse.heard
 
-        # Return presses "VERLOREN !!!": the game-over window, in front.
+        # Return presses "VERLOREN !!!": the game-over window, in front, said
+        # and named as a screen reader finds a dialog.
         mouse.keys(Keys.RETURN)
+        mouse.said(re.escape(GAME_OVER_NAME + ". Du hast leider verloren! Neues Spiel, Schaltfläche."),
+                   "the game-over window")
+        mouse.named(GAME_OVER_NAME)
         found = wait("the game-over window", lambda: _try(check_game_over_window, mouse, canvas, scale), 15)
         print(f"   the game-over window in front at device pixels {found}")
-        mouse.quiet()
-        # "Neues Spiel" in the game-over window, clicked or tapped: a new
-        # game with 50 points; Return then presses "Neue Zahl".
-        player.press("Neues Spiel", game_over=True)
+        # A new game with 50 points: on the keyboard, Tab to "Ende" and back,
+        # Return; on the phone, "Neues Spiel" tapped. Return then asks a number.
+        if touch_screen:
+            player.press("Neues Spiel", game_over=True)
+        else:
+            mouse.keys(Keys.TAB)
+            mouse.said(re.escape("Ende, Schaltfläche."), "Tab in the game-over window")
+            ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+            mouse.said(re.escape("Neues Spiel, Schaltfläche."), "Shift+Tab in the game-over window")
+            mouse.keys(Keys.RETURN)
+        mouse.heard = player.heard = max(mouse.heard, player.heard)
+        mouse.said(re.escape(EXERCISE_NAME + ". Neue Zahl, Schaltfläche."), "the exercise window again")
+        mouse.named(EXERCISE_NAME)
         wait("the game-over window gone", lambda: not _try(check_game_over_window, mouse, canvas, scale), 10)
         mouse.keys(Keys.RETURN)
         number = int(mouse.said(r"Neue Zahl: (\d+)", "a number in the new game").group(1))
+        mouse.conceals(roman(number), "a number in the new game")
         mouse.keys(roman(number))
         mouse.heard += len(roman(number))
         mouse.keys(Keys.RETURN)
         mouse.said(r"Richtig\. 60 Punkte\.", "a right answer in the new game, from 50 points")
+        print(f"   the live region: {mouse.heard} messages in order, {mouse.counts['spoken']} of them read "
+              f"from the accessibility tree; the canvas named for the exercise and the game-over window; "
+              f"the open solution looked for in the page {mouse.counts['concealed']} times, never found")
 
         # "Ende": the page says the game has ended and offers a new one.
         player.press("Ende")
