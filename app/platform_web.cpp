@@ -206,19 +206,17 @@ protected:
 private:
     void Activated(QWindow *active)
     {
-        QWidget *window = nullptr;
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
-        for (QWidget *candidate : windows) {
-            if (active && candidate->windowHandle() == active)
-                window = candidate;
-        }
+        const auto found = std::find_if(windows.cbegin(), windows.cend(), [active](const QWidget *candidate) {
+            return active && candidate->windowHandle() == active;
+        });
+        QWidget *window = found == windows.cend() ? nullptr : *found;
         if (!window || window == active_)
             return;
         const bool first = !named_;
         active_ = window;
         named_ = true;
-        const QString name = window->accessibleName().isEmpty() ? window->windowTitle() : window->accessibleName();
-        TellPage("rzWindowName", name.toStdString());
+        TellPage("rzWindowName", NameOfWindow(window).toStdString());
         if (!first)
             Announce(window, SaidOfWindow(window));
     }

@@ -50,6 +50,12 @@ QString SaidOfControl(QWidget *control)
     return Sentence(parts.join(QStringLiteral(", ")));
 }
 
+QString NameOfWindow(QWidget *window)
+{
+    QAccessibleInterface *accessible = window ? QAccessible::queryAccessibleInterface(window) : nullptr;
+    return accessible ? Name(accessible) : QString();
+}
+
 QString SaidOfWindow(QWidget *window)
 {
     QAccessibleInterface *accessible = window ? QAccessible::queryAccessibleInterface(window) : nullptr;

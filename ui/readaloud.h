@@ -13,6 +13,9 @@
 
 class QWidget;
 
+// The name a screen reader gives the window.
+QString NameOfWindow(QWidget *window);
+
 // The window's name; a dialog's message (its labels); the control that has
 // the focus in it. "Römische Zahlen – Spiel verloren. Du hast leider
 // verloren! Neues Spiel, Schaltfläche."
