@@ -291,9 +291,13 @@ def accessible(driver, selector):
     if not found:
         return None, {}
     backend = driver.execute_cdp_cmd("DOM.describeNode", {"nodeId": found})["node"]["backendNodeId"]
-    nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-    by_id = {node["nodeId"]: node for node in nodes}
-    return next((node for node in nodes if node.get("backendDOMNodeId") == backend), None), by_id
+    by_id = accessibility_tree(driver)
+    return next((node for node in by_id.values() if node.get("backendDOMNodeId") == backend), None), by_id
+
+
+def accessibility_tree(driver):
+    """The nodes of the page's accessibility tree, by id."""
+    return {node["nodeId"]: node for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]}
 
 
 def _text(node, by_id):
@@ -322,9 +326,8 @@ def canvas_named(driver, name):
 def page_text(driver):
     """All a screen reader or a script could read of the page: its markup and
     every name, description and value in its accessibility tree."""
-    _, by_id = accessible(driver, "body")
     parts = [driver.execute_script("return document.documentElement.outerHTML;")]
-    for node in by_id.values():
+    for node in accessibility_tree(driver).values():
         parts += [str(_value(node, key)) for key in ("name", "description", "value")]
     return "\n".join(parts)
 

@@ -29,7 +29,7 @@ usage: web-screenreader.py BUILD-WEB-FOLDER
 """
 
 import contextlib
-import importlib.util
+import importlib
 import pathlib
 import re
 import shutil
@@ -42,9 +42,7 @@ sys.dont_write_bytecode = True  # nothing cached beside the checks
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import screenreader as sr  # noqa: E402
 
-spec = importlib.util.spec_from_file_location("webplay", pathlib.Path(__file__).with_name("web-play.py"))
-webplay = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(webplay)
+webplay = importlib.import_module("web-play")  # the browser check's server and helpers
 
 from selenium import webdriver  # noqa: E402
 from selenium.common.exceptions import WebDriverException  # noqa: E402
@@ -61,16 +59,6 @@ FLAGS = ("--no-sandbox", "--disable-dev-shm-usage", "--no-first-run", "--no-defa
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
          "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--window-size=1024,768",
          "--window-position=0,0")
-
-
-def roman(n):
-    """The Roman numeral of 0 to 3999, built from the largest value down."""
-    out = ""
-    for value, letters in zip((1000, 900, 500, 400, 100, 90, 50, 40, 10, 9, 5, 4, 1),
-                              "M CM D CD C XC L XL X IX V IV I".split()):
-        out += letters * (n // value)
-        n %= value
-    return out
 
 
 def short(text, length=100):
@@ -177,7 +165,7 @@ def play(ear, driver):
     number, since = new_number(ear)
     for _ in range(2):
         ear.hear("BackSpace on an empty answer", saying("Antwort: leer"), "BackSpace")
-    answer = roman(number)
+    answer = webplay.roman(number)
     for i, letter in enumerate(answer.lower()):
         if i == len(answer) - 1:
             ear.conceals(answer, since, f"the last key of the answer to {number}")
@@ -186,7 +174,7 @@ def play(ear, driver):
 
     for points in (35, 10, -15):
         number, since = new_number(ear)
-        solution = roman(number)
+        solution = webplay.roman(number)
         wrong = "v" if solution == "I" else "i"
         ear.hear(f"key {wrong}, a wrong answer", saying("Antwort: " + wrong.upper()), wrong)
         ear.conceals(solution, since, f"the verdict on a wrong answer to {number}")
