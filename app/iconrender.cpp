@@ -111,9 +111,8 @@ int main(int argc, char *argv[])
                 sizes.append(size);
         }
     }
-    const bool wellFormed = mode == QLatin1String("--ico") ? arguments.size() == 4
-                            : mode == QLatin1String("--png") ? arguments.size() >= 4 && !sizes.contains(0)
-                                                             : false;
+    const bool wellFormed = (mode == QLatin1String("--ico") && arguments.size() == 4)
+                            || (mode == QLatin1String("--png") && arguments.size() >= 4 && !sizes.contains(0));
     if (!wellFormed) {
         std::fputs("usage: iconrender --ico ICON.svg ICON.ico | --png ICON.svg DIR [SIZE...]\n", stderr);
         return 2;

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,7 +33,7 @@ struct HeldMessage {
 
 // Where the platform came from: the command line (-platform), the
 // environment (QT_QPA_PLATFORM), or nowhere, when Qt chooses it.
-enum class Asked { Nowhere, CommandLine, Environment };
+enum class Asked : std::uint8_t { Nowhere, CommandLine, Environment };
 
 // What the guard knows while the application object is made. Qt's message
 // handler is a plain function: it finds it here.

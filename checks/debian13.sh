@@ -29,7 +29,6 @@ repo=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 deb=$(realpath "$1")
 player=$(realpath "$2")
 suite=trixie
-mirror=http://deb.debian.org/debian
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/roemische-zahlen/debian13
 base=$cache/$suite-minbase.tar
 archives=$cache/apt-archives
@@ -102,6 +101,48 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # ---- the minimal system -------------------------------------------------
+
+# The Debian archive as this machine reaches it: the address its own apt
+# sources give for its own release (a local mirror or a proxy where the
+# machine has one), not that release's security or updates suites nor a
+# third party's archive. Prints it, or nothing.
+debian_archive() {
+  local release f
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  [ -n "$release" ] || return 0
+  {
+    # deb822 files: one stanza per paragraph.
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -e "$f" ] || continue
+      awk -v release="$release" '
+        function stanza() {
+          if (types ~ /(^| )deb( |$)/ && enabled !~ /^no$/ && (" " suites " ") ~ (" " release " ") &&
+              (" " components " ") ~ / main /) {
+            split(uris, u, " "); print u[1]
+          }
+          types = suites = uris = components = enabled = ""
+        }
+        /^[ \t]*#/ { next }
+        /^[ \t]*$/ { stanza(); next }
+        { key = tolower($0); sub(/[ \t]*:.*/, "", key); value = $0; sub(/^[^:]*:[ \t]*/, "", value) }
+        key == "types" { types = value } key == "suites" { suites = value }
+        key == "uris" { uris = value } key == "components" { components = value }
+        key == "enabled" { enabled = tolower(value) }
+        END { stanza() }' "$f"
+    done
+    # One-line sources: deb [options] uri suite component...
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+      [ -e "$f" ] || continue
+      sed -E 's/\[[^]]*\]//' "$f" | awk -v release="$release" '
+        $1 == "deb" && $3 == release { for (i = 4; i <= NF; i++) if ($i == "main") { print $2; next } }'
+    done
+  } | head -n 1
+}
+mirror=$(debian_archive)
+if [ -z "$mirror" ]; then
+  echo "debian13: this machine's apt sources name no Debian archive of its own release with main" >&2
+  exit 2
+fi
 
 if [ ! -f "$base" ] || [ -n "$(find "$base" -mtime +6)" ]; then
   step "debootstrap --variant=minbase $suite $mirror (kept in $cache)"

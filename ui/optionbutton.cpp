@@ -19,8 +19,8 @@ QRect WholeCircle(const QRect &stylePlace, const QRect &button)
         return stylePlace;
     const int side = std::min({stylePlace.width(), stylePlace.height(), button.width(), button.height()});
     // The same centre, rounded down to whole pixels as the style rounds it.
-    QRect square(stylePlace.x() + (stylePlace.width() - side) / 2,
-                 stylePlace.y() + (stylePlace.height() - side) / 2, side, side);
+    QRect square(stylePlace.x() + ((stylePlace.width() - side) / 2),
+                 stylePlace.y() + ((stylePlace.height() - side) / 2), side, side);
     // Moved inside the button where the centre itself lies too near an edge.
     square.moveLeft(std::clamp(square.left(), button.left(), button.right() + 1 - side));
     square.moveTop(std::clamp(square.top(), button.top(), button.bottom() + 1 - side));
