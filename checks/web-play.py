@@ -18,8 +18,10 @@ headless Chromium.
    on the keyboard; wrong answers on the on-screen keys with the mouse and
    by touch; verdicts and points; the lost state; the game-over window in
    front at its own size; a new game from it, on the keyboard (Tab, Shift+
-   Tab, Return) or tapped; "Ende" and the page after it; then, with the
-   server stopped, the game started again from the page's button.
+   Tab, Return) or tapped; on the PC three more games lost in a row on the
+   keyboard alone, each game-over window taking Return; "Ende" and the page
+   after it; then, with the server stopped, the game started again from the
+   page's button.
 
 Everything the game says is read where a screen reader finds it: in the
 page's live region. A script the browser runs before the page's own records
@@ -393,6 +395,32 @@ class Game:
             raise CheckFailed(f"{what}: the solution {solution} is in the page")
         self.counts["concealed"] += 1
 
+    def lose_on_keyboard(self, game):
+        """A game from 50 points lost with three wrong answers typed on the
+        keyboard; Return opens the game-over window, which must become the
+        active window (said and named so), and Return there starts a new
+        game."""
+        points = 50
+        while points >= 0:
+            self.keys(Keys.RETURN)
+            number = int(self.said(r"Neue Zahl: (\d+)", f"a number in game {game}").group(1))
+            wrong = "v" if roman(number) == "I" else "i"
+            self.keys(wrong)
+            self.said(f"Antwort: {wrong.upper()}", f"a wrong key in game {game}")
+            self.keys(Keys.RETURN)
+            points -= 25
+            self.said(rf"Falsch\. Lösung: {roman(number) or 'leer'}\. "
+                      + (rf"{points} Punkte\." if points >= 0 else
+                         rf"Verloren: {points} Punkte\. Weiter mit der Eingabetaste\."),
+                      f"a wrong answer in game {game}")
+        self.keys(Keys.RETURN)
+        self.said(re.escape(GAME_OVER_NAME + ". Du hast leider verloren! Neues Spiel, Schaltfläche."),
+                  f"the game-over window after lost game {game}")
+        self.named(GAME_OVER_NAME)
+        self.keys(Keys.RETURN)
+        self.said(re.escape(EXERCISE_NAME + ". Neue Zahl, Schaltfläche."), f"the new game after lost game {game}")
+        self.named(EXERCISE_NAME)
+
     def named(self, name):
         wait(f"the canvas named {name!r}", lambda: canvas_named(self.driver, name), 10)
 
@@ -615,6 +643,13 @@ def play(site, setup):
         mouse.said(re.escape(EXERCISE_NAME + ". Neue Zahl, Schaltfläche."), "the exercise window again")
         mouse.named(EXERCISE_NAME)
         wait("the game-over window gone", lambda: not _try(check_game_over_window, mouse, canvas, scale), 10)
+        if not touch_screen:
+            # Three more games lost in a row on the keyboard alone: the
+            # game-over window takes the keys every time it opens.
+            for game in range(2, 5):
+                mouse.lose_on_keyboard(game)
+            print("   three more games lost on the keyboard alone, each game-over window active, "
+                  "each new game started by Return")
         mouse.keys(Keys.RETURN)
         number = int(mouse.said(r"Neue Zahl: (\d+)", "a number in the new game").group(1))
         mouse.conceals(roman(number), "a number in the new game")

@@ -15,7 +15,9 @@ address bar, Orca names it after its window and describes it with the
 page's help; Return asks a number, read from what Orca says; Backspace
 twice on an empty answer is said twice; the right answer typed key by key;
 three wrong answers into the lost state; Return opens the game-over window,
-Tab and Shift+Tab go between its buttons, and Return starts a new game. At
+Tab and Shift+Tab go between its buttons, and Return starts a new game; two
+more games lost in a row the same way, each game-over window said as it
+opens, and Return there starting a new game. At
 each step Orca must say the game's message, from the page's live region.
 Between a number asked and its verdict Orca must never say the solution
 before the learner's own typing could: up to the last key of a right
@@ -172,22 +174,27 @@ def play(ear, driver):
         ear.hear(f"key {letter}", saying("Antwort: " + answer[:i + 1]), letter)
     ear.hear(f"Return: the answer {answer or 'leer'}", saying("Richtig. 60 Punkte."), "Return")
 
-    for points in (35, 10, -15):
-        number, since = new_number(ear)
-        solution = webplay.roman(number)
-        wrong = "v" if solution == "I" else "i"
-        ear.hear(f"key {wrong}, a wrong answer", saying("Antwort: " + wrong.upper()), wrong)
-        ear.conceals(solution, since, f"the verdict on a wrong answer to {number}")
-        verdict = (f"Falsch. Lösung: {solution or 'leer'}. "
-                   + (f"{points} Punkte." if points >= 0 else
-                      f"Verloren: {points} Punkte. Weiter mit der Eingabetaste."))
-        ear.hear("Return: the verdict", saying(verdict), "Return")
+    # Three games lost in a row, each with three wrong answers; after each,
+    # Return opens the game-over window, which must be said as it becomes
+    # active, and Return there starts a new game.
+    for game, scores in enumerate(((35, 10, -15), (25, 0, -25), (25, 0, -25)), 1):
+        for points in scores:
+            number, since = new_number(ear)
+            solution = webplay.roman(number)
+            wrong = "v" if solution == "I" else "i"
+            ear.hear(f"key {wrong}, a wrong answer", saying("Antwort: " + wrong.upper()), wrong)
+            ear.conceals(solution, since, f"the verdict on a wrong answer to {number}")
+            verdict = (f"Falsch. Lösung: {solution or 'leer'}. "
+                       + (f"{points} Punkte." if points >= 0 else
+                          f"Verloren: {points} Punkte. Weiter mit der Eingabetaste."))
+            ear.hear("Return: the verdict", saying(verdict), "Return")
 
-    ear.hear("Return: the game-over window",
-             saying(f"{GAME_OVER}. Du hast leider verloren! Neues Spiel, Schaltfläche."), "Return")
-    ear.hear("Tab", saying("Ende, Schaltfläche."), "Tab")
-    ear.hear("Shift+Tab", saying("Neues Spiel, Schaltfläche."), "Shift_L", "Tab")
-    ear.hear("Return: a new game", saying(f"{EXERCISE}. Neue Zahl, Schaltfläche."), "Return")
+        ear.hear(f"Return: the game-over window ({game})",
+                 saying(f"{GAME_OVER}. Du hast leider verloren! Neues Spiel, Schaltfläche."), "Return")
+        if game == 1:
+            ear.hear("Tab", saying("Ende, Schaltfläche."), "Tab")
+            ear.hear("Shift+Tab", saying("Neues Spiel, Schaltfläche."), "Shift_L", "Tab")
+        ear.hear("Return: a new game", saying(f"{EXERCISE}. Neue Zahl, Schaltfläche."), "Return")
     new_number(ear)
 
 

@@ -110,7 +110,8 @@ private Q_SLOTS:
             QVERIFY(label->alignment() & Qt::AlignLeft);
     }
 
-    // The whole cycle, twice: lost, game-over window, new game.
+    // The whole cycle, twice: lost, game-over window (active, its focus on
+    // "Neues Spiel"), new game.
     void cycle_data()
     {
         QTest::addColumn<bool>("romanToArabicBefore");
@@ -141,6 +142,8 @@ private Q_SLOTS:
             if (game == 1)
                 gameOver = shown;
             QCOMPARE(shown, gameOver.data()); // the same window every time
+            // Active every time it opens, so the keys reach it.
+            QVERIFY(QTest::qWaitForWindowActive(shown));
             QCOMPARE(shown->focusWidget(), static_cast<QWidget *>(shown->Command1));
 
             RZ_CLICK(shown->Command1);
