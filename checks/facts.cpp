@@ -38,6 +38,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -158,6 +159,11 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1");
+    // A build need not run in a desktop session: Qt gets a runtime folder
+    // of its own rather than a word about the missing one.
+    const QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QApplication app(argc, argv);
     if (QCoreApplication::arguments().size() != 3) {
         std::fputs("usage: rz-facts FACTS.json BASELINE.inc\n", stderr);
