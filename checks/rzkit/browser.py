@@ -12,10 +12,10 @@ import shutil
 import socketserver
 import tempfile
 import threading
-import time
 import zipfile
 
 from . import CheckFailed
+from .session import poll
 
 # A PC's page size, and a phone's (an Android browser with touch).
 PC = {"name": "PC, 1280 x 800", "size": (1280, 800)}
@@ -33,13 +33,7 @@ FLAGS = ("--no-sandbox", "--disable-dev-shm-usage", "--no-first-run", "--no-defa
 
 def wait(what, condition, seconds=30):
     """Waits for the condition to give something true, and gives it."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise CheckFailed(f"waited {seconds} s in vain: {what}")
+    return poll(condition, f"{what} ({seconds} s)", timeout=seconds)
 
 
 def unpack(zip_path, into):
