@@ -58,8 +58,3 @@ void Program::EndProgram()
         gameOver_->hide();
     end_(0);
 }
-
-void Program::LeaveEventLoop(int exitCode)
-{
-    EndOnPlatform(exitCode);
-}

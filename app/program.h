@@ -16,7 +16,8 @@ class Form2;
 class NumeralEngine;
 
 // Owns the two windows of the program: loads, shows and unloads them, and
-// passes the request to end the program on to the function given at start.
+// passes the request to end the program on to the function given at start
+// (in the running program EndOnPlatform, platform.h).
 class Program final : public WindowHost {
 public:
     using EndFunction = std::function<void(int exitCode)>;
@@ -36,10 +37,6 @@ public:
     // The game-over window once it has been loaded, else null.
     Form2 *gameOver() const { return gameOver_.data(); }
     bool endRequested() const { return endRequested_; }
-
-    // How the running program ends where it runs (platform.h): on a desktop
-    // it leaves the event loop with the code.
-    static void LeaveEventLoop(int exitCode);
 
 private:
     NumeralEngine &engine_;

@@ -36,7 +36,7 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
     TimerSeededRandom random;
     SystemTimeOfDay clock;
     NumeralEngine engine(random, clock);
-    Program program(engine, &Program::LeaveEventLoop);
+    Program program(engine, &EndOnPlatform);
     program.ShowExercise();
     if (started)
         started(program);

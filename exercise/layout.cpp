@@ -7,9 +7,9 @@
 #include "form1.h"
 
 #include "layoutbuild.h"
+#include "layoutfonts.h"
 #include "optionbutton.h"
 #include "textbox.h"
-#include "twips.h"
 #include "windowhost.h"
 
 #include <QCloseEvent>

@@ -11,6 +11,7 @@
 
 #include "announce.h"
 #include "numeral.h"
+#include "spokentexts.h"
 #include "textbox.h"
 
 #include <QAbstractButton>
@@ -18,15 +19,15 @@
 
 namespace {
 
+QString Text(const char *spokenTemplate)
+{
+    return QString::fromUtf8(spokenTemplate);
+}
+
 // An empty box is said as such: 0 has no Roman numeral.
 QString Said(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral("leer") : text;
-}
-
-QString Points(qint16 points)
-{
-    return QStringLiteral("%1 Punkte.").arg(points);
+    return text.isEmpty() ? Text(spoken::kEmpty) : text;
 }
 
 } // namespace
@@ -51,7 +52,7 @@ void Form1::SayQuestion()
         question = QString::number(LenientNumber(Text2->text()));
     if (mode == RomanToArabic)
         question = Said(Text3->text());
-    Announce(this, QStringLiteral("Neue Zahl: ") + question);
+    Announce(this, Text(spoken::kNewNumber).arg(question));
 }
 
 void Form1::SayAnswer()
@@ -59,7 +60,7 @@ void Form1::SayAnswer()
     if (!AnnouncementsHeard())
         return;
     if (const TextBox *box = AnswerBox())
-        Announce(this, QStringLiteral("Antwort: ") + Said(box->text()));
+        Announce(this, Text(spoken::kAnswer).arg(Said(box->text())));
 }
 
 void Form1::SayVerdict()
@@ -67,14 +68,13 @@ void Form1::SayVerdict()
     if (!AnnouncementsHeard())
         return;
     const QString verdict = Text5->text();
-    const QString solution = QStringLiteral("Lösung: ") + Said(Text6->text()) + QStringLiteral(". ");
+    const QString solution = Said(Text6->text());
     if (verdict == QLatin1String("Richtig"))
-        Announce(this, QStringLiteral("Richtig. ") + Points(points));
+        Announce(this, Text(spoken::kRight).arg(points));
     if (verdict == QLatin1String("Falsch"))
-        Announce(this, QStringLiteral("Falsch. ") + solution + Points(points));
+        Announce(this, Text(spoken::kWrong).arg(solution, QString::number(points)));
     if (verdict == QLatin1String("VERLOREN"))
-        Announce(this, QStringLiteral("Falsch. ") + solution + QStringLiteral("Verloren: ") + Points(points)
-                           + QStringLiteral(" Weiter mit der Eingabetaste."));
+        Announce(this, Text(spoken::kLost).arg(solution, QString::number(points)));
 }
 
 void Form1::SayKeyDoesNothing(const QKeyEvent *event)
@@ -87,9 +87,9 @@ void Form1::SayKeyDoesNothing(const QKeyEvent *event)
     // Once the game is lost every key is hidden; before, a key is disabled
     // only because it belongs to the other direction.
     if (Command22->isVisible())
-        Announce(this, QStringLiteral("Verloren. Weiter mit der Eingabetaste."));
+        Announce(this, Text(spoken::kLostKey));
     else if (!key->isEnabled() && mode == RomanToArabic)
-        Announce(this, QStringLiteral("Gefragt ist die arabische Zahl."));
+        Announce(this, Text(spoken::kArabicAsked));
     else if (!key->isEnabled() && mode == ArabicToRoman)
-        Announce(this, QStringLiteral("Gefragt ist die römische Zahl."));
+        Announce(this, Text(spoken::kRomanAsked));
 }

@@ -5,9 +5,9 @@
 
 #include "form1.h"
 #include "layoutbuild.h"
+#include "layoutfonts.h"
 #include "returnkey.h"
 #include "textbox.h"
-#include "twips.h"
 #include "windowhost.h"
 
 #include <QCloseEvent>

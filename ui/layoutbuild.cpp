@@ -3,6 +3,8 @@
 
 #include "layoutbuild.h"
 
+#include "layoutfonts.h"
+
 #include <QLabel>
 #include <QPushButton>
 

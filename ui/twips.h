@@ -3,9 +3,7 @@
 
 #pragma once
 
-#include <QFont>
 #include <QRect>
-#include <QStringList>
 
 // Layout unit of the windows: 15 twips are one logical pixel.
 constexpr int TwipsToPixels(int twips) { return twips / 15; }
@@ -14,26 +12,3 @@ inline QRect TwipsRect(int left, int top, int width, int height)
 {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
-
-// A font of the layout, asked for by face name (MS Sans Serif, Tahoma). The
-// face is used where it is installed (MS Sans Serif as Microsoft Sans Serif,
-// its scalable form on Windows). Elsewhere the first installed face of the
-// classic sans widths stands in for it, so every caption keeps its width;
-// where there is none, DejaVu Sans does, and the program says once on the
-// standard error which package makes the layout fit.
-QFont LayoutFont(const QString &face, qreal pointSize, bool bold = false, bool italic = false);
-
-// The face LayoutFont draws the given face in on this machine: the face in
-// its scalable form where it is installed, else the first installed face of
-// the classic widths, else DejaVu Sans.
-QString LayoutFace(const QString &face);
-
-// The scalable face Windows itself draws a face of the layout in.
-QString ScalableFace(const QString &face);
-
-// Faces of the classic sans widths (Arial, Helvetica), in the order they
-// are tried as stand-ins.
-const QStringList &ClassicWidthFaces();
-
-// The windows' standard font: MS Sans Serif, 8.25 points.
-QFont StandardFont();

@@ -7,9 +7,9 @@
 #include "form1.h"
 #include "harness.h"
 #include "layoutfaces.h"
+#include "layoutfonts.h"
 #include "optionbutton.h"
 #include "textbox.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -7,7 +7,9 @@
 #include "guitest.h"
 #include "harness.h"
 #include "layoutfaces.h"
+#include "layoutfonts.h"
 #include "optionbutton.h"
+#include "platform.h"
 #include "textbox.h"
 #include "twips.h"
 
@@ -241,7 +243,7 @@ private Q_SLOTS:
         ScriptedRandom random;
         FixedClock clock;
         NumeralEngine engine(random, clock);
-        Program program(engine, &Program::LeaveEventLoop);
+        Program program(engine, &EndOnPlatform);
         Form1 &f = program.ShowExercise();
         QAbstractButton *ende = f.Command2;
         if (fromGameOver) {

@@ -8,7 +8,7 @@
 // own), and that face is the one asked for, its scalable Windows form, or
 // a face of the classic sans widths.
 
-#include "twips.h"
+#include "layoutfonts.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

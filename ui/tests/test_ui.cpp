@@ -4,9 +4,9 @@
 // The behaviour the windows rely on from our controls.
 
 #include "layoutfaces.h"
+#include "layoutfonts.h"
 #include "optionbutton.h"
 #include "textbox.h"
-#include "twips.h"
 
 #include <QAccessible>
 #include <QFontInfo>

@@ -1,0 +1,158 @@
+# SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The browser version as a pupil gets it: the folder of the zip, served
+from 127.0.0.1 by a static web server of the check's own, in Debian's
+Chromium, driven by Selenium, each time in a fresh profile."""
+
+import contextlib
+import functools
+import http.server
+import pathlib
+import shutil
+import socketserver
+import tempfile
+import threading
+import zipfile
+
+from . import CheckFailed
+from .session import poll
+
+# A PC's page size, and a phone's (an Android browser with touch).
+PC = {"name": "PC, 1280 x 800", "size": (1280, 800)}
+PHONE = {"name": "phone, 390 x 844, pixel ratio 3",
+         "mobile": {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3.0, "touch": True},
+                    "userAgent": "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 (KHTML, like Gecko) "
+                                 "Chrome/130.0 Mobile Safari/537.36"}}
+
+# Chromium on a machine without a network beyond itself and without a GPU:
+# nothing fetched in the background, WebGL in software.
+FLAGS = ("--no-sandbox", "--disable-dev-shm-usage", "--no-first-run", "--no-default-browser-check",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--disable-quic", "--enable-unsafe-swiftshader", "--use-angle=swiftshader")
+
+
+def wait(what, condition, seconds=30):
+    """Waits for the condition to give something true, and gives it."""
+    return poll(condition, f"{what} ({seconds} s)", timeout=seconds)
+
+
+def unpack(zip_path, into):
+    """Unpacks the zip of the browser version, which holds one folder, and
+    gives that folder."""
+    with zipfile.ZipFile(zip_path) as archive:
+        tops = {name.split("/")[0] for name in archive.namelist()}
+        if len(tops) != 1:
+            raise CheckFailed(f"the zip holds more than one folder at its top: {sorted(tops)}")
+        archive.extractall(into)
+    return pathlib.Path(into) / tops.pop()
+
+
+def the_zip(build):
+    """The one zip of the browser version in a build folder."""
+    zips = sorted(pathlib.Path(build).glob("roemische-zahlen-*-web.zip"))
+    if len(zips) != 1:
+        raise CheckFailed(f"expected one web zip in {build}, found {[z.name for z in zips]}")
+    return zips[0]
+
+
+class Server:
+    """A static web server on 127.0.0.1 for one folder, on a free port."""
+
+    def __init__(self, folder):
+        handler = functools.partial(_Quiet, directory=str(folder))
+        self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
+        self.httpd.daemon_threads = True
+        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+        self.stopped = False
+
+    def stop(self):
+        if not self.stopped:
+            self.stopped = True
+            self.httpd.shutdown()
+            self.httpd.server_close()
+
+
+class _Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
+                      ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+def chromium(profile, setup=PC, headless=True, env=None):
+    """Debian's Chromium in the profile: headless at the setup's page size
+    (or a phone's, with touch), or with a window on the display in env."""
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in FLAGS + (f"--user-data-dir={profile}",):
+        options.add_argument(flag)
+    if headless:
+        options.add_argument("--headless=new")
+    else:
+        options.add_argument("--window-size=1024,768")
+        options.add_argument("--window-position=0,0")
+    if "size" in setup:
+        options.add_argument("--window-size=%d,%d" % setup["size"])
+    if "mobile" in setup:
+        options.add_experimental_option("mobileEmulation", setup["mobile"])
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=env), options=options)
+    if headless and "size" in setup:
+        # The page's own size, whatever the browser's frame takes.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": setup["size"][0], "height": setup["size"][1],
+                                "deviceScaleFactor": 1, "mobile": False})
+    return driver
+
+
+@contextlib.contextmanager
+def fresh_browser(setup=PC, **kwargs):
+    """The browser in a fresh profile of its own, gone again afterwards."""
+    profile = tempfile.mkdtemp(prefix="rz-web-profile-")
+    driver = chromium(profile, setup, **kwargs)
+    try:
+        yield driver
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def served(folder, setup=PC, **kwargs):
+    """A server for the folder and a fresh browser."""
+    server = Server(folder)
+    try:
+        with fresh_browser(setup, **kwargs) as driver:
+            yield server, driver
+    finally:
+        server.stop()
+
+
+def first_frame(driver, seconds=30):
+    """The time from navigation to the game's first frame, in ms, once the
+    page has marked it."""
+    return wait("the first frame", lambda: driver.execute_script(
+        "const m = performance.getEntriesByName('rz-erstes-bild');"
+        "return m.length ? m[0].startTime : null;"), seconds)
+
+
+class Console:
+    """The console of the page: every warning or error of ours fails."""
+
+    def __init__(self, driver, origin):
+        self.driver = driver
+        self.origin = origin
+        self.lines = []
+
+    def read(self):
+        for entry in self.driver.get_log("browser"):
+            self.lines.append(entry)
+            ours = self.origin in entry["message"] or entry["source"] in ("console-api", "javascript")
+            if entry["level"] in ("WARNING", "SEVERE") and ours:
+                raise CheckFailed(f"console {entry['level'].lower()}: {entry['message']}")

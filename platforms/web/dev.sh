@@ -1,0 +1,70 @@
+# SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The browser verbs of ./dev, and the Debian packages they need: the game
+# built for WebAssembly against a static, single-threaded Qt for WebAssembly
+# (built once, cached), the zip of the folder a web server serves, and its
+# checks in Debian's Chromium. Sourced by ./dev.
+
+# Debian's emscripten with its optimiser, what fetches and builds Debian's
+# Qt source, and the compressors of the precompressed copies.
+WEB_PACKAGES=(
+  emscripten binaryen ninja-build dpkg-dev xz-utils git
+  gzip brotli
+)
+# To test and measure it: Debian's Chromium with its driver, Python's
+# Selenium (which belongs to /usr/bin/python3) and PIL, which reads the
+# screenshots and the icons.
+WEB_TEST_PACKAGES=(
+  chromium chromium-driver python3-selenium python3-pil unzip
+)
+
+web_build() {
+  install_missing "${WEB_PACKAGES[@]}"
+  host_tools
+  local qt
+  qt=$(platforms/web/build-qt.sh)
+  # Qt's CMake functions read emscripten's place from an emsdk-shaped
+  # folder; emscripten's JavaScript tools want Debian's node modules.
+  export EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs
+  echo "== build-web: the game for the browser"
+  forget_other_qt build-web "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+  cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/web/emscripten.cmake" \
+    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
+  cmake --build build-web --parallel "$(nproc)"
+  rm -f build-web/roemische-zahlen-*-web.zip
+  (cd build-web && cpack -G ZIP >/dev/null)
+  ls build-web/roemische-zahlen-*-web.zip
+}
+
+verb web "builds the browser version into build-web/ and packs the folder a web server serves as a zip (the first run builds Qt for WebAssembly, 10 to 20 minutes)"
+verb_web() {
+  web_build
+}
+
+verb web-run "the same, then serves it on http://127.0.0.1:8000/ (RZ_WEB_PORT)"
+verb_web_run() {
+  web_build
+  local site port=${RZ_WEB_PORT:-8000}
+  site=$(ls -d build-web/web/roemische-zahlen-*-web)
+  echo "The game is served at http://127.0.0.1:$port/ (localhost: it also works offline there). Ctrl+C ends."
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
+}
+
+verb web-test "the same, then every browser check (ctest -L web): the zip, the tests built for the browser, the games in headless Chromium, and the game by ear under Orca"
+verb_web_test() {
+  web_build
+  install_missing "${WEB_TEST_PACKAGES[@]}" "${SCREENREADER_PACKAGES[@]}"
+  run_ctest build-web -L web "$@"
+}
+
+verb web-bench "the same, then measures its download and first frame against a bare page (not a test: it only measures)"
+verb_web_bench() {
+  web_build
+  # The bare page it compares with is built for the benchmark only.
+  cmake --build build-web --target rz-webbare_site
+  install_missing "${WEB_TEST_PACKAGES[@]}"
+  PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py build-web "$@"
+}
