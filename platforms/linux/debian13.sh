@@ -20,8 +20,10 @@
 # together with the packages apt downloaded, so that a second run downloads
 # nothing it has. Each system is unpacked from it afresh and removed at the
 # end. /proc, /sys and /dev are lent to a system by mounts, which are
-# undone before anything is removed, however the run ends. Prints each step
-# and passes on the exit status of the first that fails.
+# undone before anything is removed, however the run ends; a run that was
+# killed outright (and could not undo them) has its systems given back and
+# removed by the next run, which is why one run at a time uses the cache.
+# Prints each step and passes on the exit status of the first that fails.
 set -euo pipefail
 
 [ $# -eq 2 ] || { echo "usage: debian13.sh <.deb> <player library>" >&2; exit 2; }
@@ -100,6 +102,19 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+
+# One run at a time: a second waits, and what is left in the cache under
+# the lock can only be a killed run's.
+exec 9>"$cache/lock"
+if ! flock -n 9; then
+  echo "debian13: waiting for another run to end" >&2
+  flock 9
+fi
+for dir in "$cache"/system.* "$cache"/bootstrap.*; do
+  [ -d "$dir" ] || continue
+  echo "debian13: removing $dir, left by a run that was killed" >&2
+  remove_system "$dir"
+done
 
 # ---- the minimal system -------------------------------------------------
 
