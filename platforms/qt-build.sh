@@ -98,6 +98,25 @@ qt_collect_licenses() {
   echo "qt6-base $version" >"$prefix/source-package.txt"
 }
 
+# Removes the unfinished builds in a cache and all finished ones but the
+# RZ_QT_KEEP - 1 used last (RZ_QT_KEEP is 2 unless set), making room for
+# the one about to be built.
+qt_forget_old_builds() {
+  local cache_root=$1 keep=${RZ_QT_KEEP:-2} dir
+  for dir in "$cache_root"/*/; do
+    [ -d "$dir" ] || continue
+    if [ ! -f "$dir/prefix/.complete" ]; then
+      rm -rf "$dir"
+    elif [ ! -e "$dir/.used" ]; then
+      touch -r "$dir/prefix/.complete" "$dir/.used"   # built before keys were kept
+    fi
+  done
+  local used=("$cache_root"/*/.used)
+  [ -e "${used[0]}" ] || return 0
+  ls -1t "${used[@]}" | tail -n +"$keep" |
+    while IFS= read -r dir; do rm -rf "$(dirname "$dir")"; done
+}
+
 qt_build() {
   local toolchain=$1
   local qt_version
@@ -121,15 +140,19 @@ qt_build() {
     flock "$qt_lock_fd"
   fi
   if [ -f "$prefix/.complete" ]; then
+    touch "$cache/.used"
     echo "$label: cached in $prefix" >&2
     echo "$prefix"
     return 0
   fi
 
   echo "$label: building Qt $qt_version into $cache (once per machine, 10 to 20 minutes on two cores)" >&2
-  # Builds of other options or versions, and unfinished ones, go.
-  rm -rf "$cache_root"/*/
+  # Unfinished builds go, and of the finished ones of other options or
+  # versions only the ones used last stay: a comparison of two builds of
+  # Qt (./dev web-bench) needs both at once.
+  qt_forget_old_builds "$cache_root"
   mkdir -p "$cache"
+  touch "$cache/.used"
   local log=$cache/build.log started patch
   started=$(date +%s)
 
