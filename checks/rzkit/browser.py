@@ -56,10 +56,13 @@ def the_zip(build):
 
 
 class Server:
-    """A static web server on 127.0.0.1 for one folder, on a free port."""
+    """A static web server on 127.0.0.1 for one folder, on a free port; with
+    gzip, it sends the folder's precompressed copy (name.gz) of a file in its
+    stead, as gzip, to a browser that takes gzip, as a web server set up for
+    the zip's copies does."""
 
-    def __init__(self, folder):
-        handler = functools.partial(_Quiet, directory=str(folder))
+    def __init__(self, folder, gzip=False):
+        handler = functools.partial(_Gzipped if gzip else _Quiet, directory=str(folder))
         self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
         self.httpd.daemon_threads = True
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
@@ -81,6 +84,22 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+
+class _Gzipped(_Quiet):
+    def send_head(self):
+        path = pathlib.Path(self.translate_path(self.path))
+        packed = path.with_name(path.name + ".gz")
+        takes_gzip = "gzip" in self.headers.get("Accept-Encoding", "")
+        if not (takes_gzip and path.is_file() and packed.is_file()):
+            return super().send_head()
+        body = packed.open("rb")
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(str(path)))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(packed.stat().st_size))
+        self.end_headers()
+        return body
 
 
 def chromium(profile, setup=PC, headless=True, env=None):
@@ -132,6 +151,15 @@ def served(folder, setup=PC, **kwargs):
             yield server, driver
     finally:
         server.stop()
+
+
+def throttle(driver, down_mbit, latency_ms):
+    """Chromium's network emulation from now on: the download rate in
+    Mbit/s and the latency of every request in ms."""
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": False, "latency": latency_ms,
+        "downloadThroughput": down_mbit * 1e6 / 8, "uploadThroughput": -1})
 
 
 def first_frame(driver, seconds=30):

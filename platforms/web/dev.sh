@@ -60,11 +60,39 @@ verb_web_test() {
   run_ctest build-web -L web "$@"
 }
 
-verb web-bench "the same, then measures its download and first frame against a bare page (not a test: it only measures)"
+verb web-bench "the same, then measures its download and first frame against a bare page, and with --base <commit> against that commit's build side by side, also on a throttled network (not a test: it only measures)"
 verb_web_bench() {
+  local base_ref="" options=()
+  while [ $# -gt 0 ]; do
+    case $1 in
+      --base) base_ref=${2:?"--base needs a commit"}; shift 2 ;;
+      *) options+=("$1"); shift ;;
+    esac
+  done
   web_build
-  # The bare page it compares with is built for the benchmark only.
   cmake --build build-web --target rz-webbare_site
   install_missing "${WEB_TEST_PACKAGES[@]}"
-  PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py build-web "$@"
+  if [ -n "$base_ref" ]; then
+    options=(--base "$(web_base_build "$base_ref")" "${options[@]}")
+  fi
+  PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py "${options[@]}" build-web
+}
+
+# The browser version of another commit, built by that commit's own ./dev
+# in a clone of it, build-bench-base/<commit>/, with its own Qt from the
+# same cache; prints its build folder. Qt's recipe there is this tree's,
+# which keeps the builds of Qt used last instead of only the newest.
+web_base_build() {
+  local commit src
+  commit=$(git rev-parse --verify "$1^{commit}") || exit 1
+  src=build-bench-base/${commit:0:12}
+  if [ ! -d "$src/.git" ]; then
+    rm -rf "$src"
+    git clone --quiet --shared --no-checkout "$(git rev-parse --git-common-dir)" "$src"
+    git -C "$src" checkout --quiet --detach "$commit"
+  fi
+  cp platforms/qt-build.sh "$src/platforms/qt-build.sh"
+  echo "== build-web of $1 (${commit:0:12}) for the comparison" >&2
+  (cd "$src" && ./dev web >&2)
+  echo "$src/build-web"
 }
