@@ -19,20 +19,26 @@ WEB_TEST_PACKAGES=(
   chromium chromium-driver python3-selenium python3-pil unzip
 )
 
+# Configures <source>/build-web against the Qt for the web at <prefix>.
+web_configure() {
+  local source=$1 qt=$2
+  # Qt's CMake functions read emscripten's place from an emsdk-shaped
+  # folder; emscripten's JavaScript tools want Debian's node modules.
+  export EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs
+  forget_other_qt "$source/build-web" "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+  cmake -S "$source" -B "$source/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(realpath "$source")/platforms/web/emscripten.cmake" \
+    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
+}
+
 web_build() {
   install_missing "${WEB_PACKAGES[@]}"
   host_tools
   local qt
   qt=$(platforms/web/build-qt.sh)
-  # Qt's CMake functions read emscripten's place from an emsdk-shaped
-  # folder; emscripten's JavaScript tools want Debian's node modules.
-  export EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs
   echo "== build-web: the game for the browser"
-  forget_other_qt build-web "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-  cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/web/emscripten.cmake" \
-    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
+  web_configure . "$qt"
   cmake --build build-web --parallel "$(nproc)"
   rm -f build-web/roemische-zahlen-*-web.zip
   (cd build-web && cpack -G ZIP >/dev/null)
@@ -78,12 +84,13 @@ verb_web_bench() {
   PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py "${options[@]}" build-web
 }
 
-# The browser version of another commit, built by that commit's own ./dev
-# in a clone of it, build-bench-base/<commit>/, with its own Qt from the
-# same cache; prints its build folder. Qt's recipe there is this tree's,
-# which keeps the builds of Qt used last instead of only the newest.
+# The game's page of another commit, for the comparison: built from a clone
+# of it, build-bench-base/<commit>/, with that commit's own Qt (from the same
+# cache), page and link options, and this tree's host tools; prints its
+# build folder. Qt's recipe there is this tree's, which keeps the builds of
+# Qt used last instead of only the newest.
 web_base_build() {
-  local commit src
+  local commit src qt
   commit=$(git rev-parse --verify "$1^{commit}") || exit 1
   src=build-bench-base/${commit:0:12}
   if [ ! -d "$src/.git" ]; then
@@ -93,6 +100,8 @@ web_base_build() {
   fi
   cp platforms/qt-build.sh "$src/platforms/qt-build.sh"
   echo "== build-web of $1 (${commit:0:12}) for the comparison" >&2
-  (cd "$src" && ./dev web >&2)
+  qt=$("$src/platforms/web/build-qt.sh")
+  web_configure "$src" "$qt" >&2
+  cmake --build "$src/build-web" --parallel "$(nproc)" --target roemische-zahlen_site >&2
   echo "$src/build-web"
 }
