@@ -28,7 +28,13 @@ key_tail=emscripten-$emcc_release
 
 # Only Core, Gui, Widgets and Test with the WebAssembly platform plugin,
 # single-threaded (no SharedArrayBuffer, so no special headers on the web
-# server). The modules and formats the game does not use stay out.
+# server). Everything else is switched off where Qt has a switch for it:
+# a static program carries whatever Qt's factories, styles and registries
+# can reach, used or not, and every page load downloads it. The game shows
+# two windows of labels, push buttons, radio buttons and one read-only text
+# box, in the Fusion style, read by a screen reader; a switch goes when
+# nothing of that needs it (a word on each). README, "Browser", has what
+# each group of switches saved.
 QT_OPTIONS=(
   -DCMAKE_BUILD_TYPE=Release
   -DBUILD_SHARED_LIBS=OFF
@@ -36,6 +42,10 @@ QT_OPTIONS=(
   -DQT_BUILD_TESTS=OFF
   -DEMCC_VERSION="$emcc_release"
   -DQT_EMCC_RECOMMENDED_VERSION=3.1.14
+  # Compiled for size (-Os instead of -O2/-O3): a pupil waits for the
+  # download, not for Qt's code, which runs a few hundred clicks a game.
+  -DFEATURE_optimize_size=ON
+  # Modules the game does not use.
   -DFEATURE_thread=OFF
   -DFEATURE_network=OFF
   -DFEATURE_sql=OFF
@@ -43,14 +53,84 @@ QT_OPTIONS=(
   -DFEATURE_xml=OFF
   -DFEATURE_concurrent=OFF
   -DFEATURE_printsupport=OFF
+  # Image formats: the game reads PNG only (its window icon).
   -DFEATURE_jpeg=OFF
   -DFEATURE_gif=OFF
+  -DFEATURE_ico=OFF
+  -DFEATURE_imageformat_bmp=OFF
+  -DFEATURE_imageformat_ppm=OFF
+  -DFEATURE_imageformat_xbm=OFF
+  -DFEATURE_imageformat_xpm=OFF
+  -DFEATURE_movie=OFF             # no animated images
+  -DFEATURE_image_heuristic_mask=OFF
+  -DFEATURE_image_text=OFF        # no text chunks read from images
+  -DFEATURE_picture=OFF           # no recorded QPainter commands
+  -DFEATURE_pdf=OFF               # nothing printed or written as PDF
+  # Text: the game's text box shows plain text and is never saved.
+  -DFEATURE_textodfwriter=OFF
+  -DFEATURE_textmarkdownreader=OFF
+  -DFEATURE_textmarkdownwriter=OFF
+  -DFEATURE_syntaxhighlighter=OFF
+  -DFEATURE_textbrowser=OFF       # no hypertext
+  # Windows of kinds the game has none of: dialogs (and with them the
+  # message, file, colour, font, input and progress dialogs, the wizard),
+  # MDI. Menus, main windows and tool buttons stay: Qt 6.4's Widgets does
+  # not compile without them (compat/removed_api.cpp includes their
+  # headers whatever the switches say); so does the graphics view, without
+  # which its QApplication's drag and drop code does not compile.
+  -DFEATURE_dialog=OFF
+  -DFEATURE_mdiarea=OFF
+  -DFEATURE_splashscreen=OFF
+  # Controls the game has none of: item views (and with them every list,
+  # tree, table, combo box, completer and calendar), line edits and spin
+  # boxes (the answer comes from the game's own buttons), group boxes,
+  # sliders other than the text box's scroll bar.
+  -DFEATURE_itemviews=OFF
+  -DFEATURE_lineedit=OFF
+  -DFEATURE_groupbox=OFF
+  -DFEATURE_checkbox=OFF
+  -DFEATURE_commandlinkbutton=OFF
+  -DFEATURE_stackedwidget=OFF
+  -DFEATURE_splitter=OFF
+  -DFEATURE_lcdnumber=OFF
+  -DFEATURE_dial=OFF
+  -DFEATURE_progressbar=OFF
+  -DFEATURE_formlayout=OFF
+  -DFEATURE_sizegrip=OFF
+  -DFEATURE_rubberband=OFF
+  -DFEATURE_resizehandler=OFF
+  -DFEATURE_statustip=OFF
+  -DFEATURE_whatsthis=OFF
+  -DFEATURE_scroller=OFF          # no kinetic scrolling
+  -DFEATURE_effects=OFF           # no fading or sliding popups
+  -DFEATURE_style_stylesheet=OFF  # no style sheets; Fusion draws everything
+  -DFEATURE_style_windows=OFF     # the web's style is Fusion
+  # Models and the rest of Qt GUI's extras that only the above use.
+  -DFEATURE_standarditemmodel=OFF
+  -DFEATURE_filesystemmodel=OFF
+  -DFEATURE_proxymodel=OFF
+  -DFEATURE_stringlistmodel=OFF
+  -DFEATURE_undocommand=OFF       # the text box is read-only
+  -DFEATURE_validator=OFF         # nothing typed is validated by Qt
+  -DFEATURE_desktopservices=OFF   # no links opened
+  -DFEATURE_systemtrayicon=OFF
+  -DFEATURE_sessionmanager=OFF
+  # Qt Core's extras: no translations loaded (the texts are German in the
+  # program), no plugins loaded at run time (everything is linked in),
+  # no XML, no files watched, no calendars but the Gregorian.
+  -DFEATURE_translation=OFF
+  -DFEATURE_library=OFF
+  -DFEATURE_xmlstream=OFF
+  -DFEATURE_filesystemwatcher=OFF
+  -DFEATURE_mimetype_database=OFF
+  -DFEATURE_jalalicalendar=OFF
+  -DFEATURE_islamiccivilcalendar=OFF
 )
 
 # Mends to Debian's source that the game needs, applied in this order.
 PATCHES=("$(dirname "$(realpath "$0")")"/patches/qt-wasm-{scaling,pointer-without-window,no-bundled-fonts,activate-shown-window}.patch)
 
-THIRD_PARTY=(blake2 double-conversion easing freetype harfbuzz-ng icc libpng md4 md4c md5
+THIRD_PARTY=(blake2 double-conversion easing freetype harfbuzz-ng icc libpng md4 md5
              pcre2 pixman rfc6234 sha1 sha3 tinycbor zlib wasm)
 RECIPE=2
 
