@@ -14,6 +14,7 @@ WINDOWS_PACKAGES=(
   xvfb xdotool x11-utils          # the game on Windows' own platform, on a display of its own
   zip git python3 python3-pefile
   wixl                            # builds the Windows Installer package
+  faketime                        # the clock it dates the package by, at the commit's time in a release
   msitools                        # sets its summary; msiinfo and msiextract read it back in the checks
   python3-liblnk                  # the install check reads the Start-menu and desktop shortcuts
 )
