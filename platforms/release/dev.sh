@@ -6,9 +6,12 @@
 # builds give the same bytes. Sourced by ./dev after the platforms, whose
 # package lists and Qt builds it uses.
 
+# Debian's normaliser of archives, which gives the zips a fixed order, time,
+# owner and permissions.
+RELEASE_PACKAGES=(strip-nondeterminism)
 # Debian's comparer of packages and archives, which shows where two builds
 # differ, and the German locale of the second build.
-RELEASE_PACKAGES=(diffoscope-minimal locales)
+RELEASE_CHECK_PACKAGES=(diffoscope-minimal locales)
 
 # A release is a commit: nothing changed, nothing new, beside it.
 release_refuse_changes() {
@@ -24,10 +27,17 @@ release_refuse_changes() {
   fi
 }
 
+# A zip as cpack packs it lists the files in the order the file system
+# gives them, with their owner: strip-nondeterminism sorts them, and sets
+# the commit's time, permissions of 644 or 755 and no owner.
+release_zip() {
+  strip-nondeterminism --type zip --timestamp "$SOURCE_DATE_EPOCH" "$1" >/dev/null
+}
+
 verb release "builds every download of this commit into release/roemische-zahlen-<version>/ with SHA256SUMS: the .deb, the Windows zip and package, the browser zip, the source (refuses a work tree with uncommitted changes)"
 verb_release() {
   release_refuse_changes
-  install_missing "${LINUX_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
+  install_missing "${LINUX_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
   # Whoever builds, wherever and whenever: the time is the commit's, and
   # time zone, locale and umask are fixed for the tools that would write
   # them into a file.
@@ -52,6 +62,7 @@ verb_release() {
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" >/dev/null
   cmake --build "$work/windows" --parallel "$(nproc)" >/dev/null
   (cd "$work/windows" && cpack -G ZIP >/dev/null)
+  release_zip "$work"/windows/roemische-zahlen-*-windows-x64.zip
   cmake --build "$work/windows" --target msi >/dev/null
 
   section "the browser zip"
@@ -62,6 +73,7 @@ verb_release() {
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/web/emscripten.cmake" >/dev/null
   EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs cmake --build "$work/web" --parallel "$(nproc)" >/dev/null
   (cd "$work/web" && cpack -G ZIP >/dev/null)
+  release_zip "$work"/web/roemische-zahlen-*-web.zip
 
   section "the release"
   local source version folder
@@ -82,8 +94,8 @@ verb_release() {
   (cd "$folder" && for file in *; do printf '  %-44s %10d Bytes\n' "$file" "$(stat -c %s "$file")"; done)
 }
 
-verb release-check "builds the release twice, in two clones of this commit at other paths, at other times, with another umask, locale and time zone, and compares them byte for byte (about an hour)"
+verb release-check "builds the release twice, in two clones of this commit at other paths, at other times, with another umask, locale and time zone, and compares them byte for byte (about an hour); with --compare <folder> <folder>, compares two releases already built"
 verb_release_check() {
-  install_missing "${RELEASE_PACKAGES[@]}"
+  install_missing "${RELEASE_CHECK_PACKAGES[@]}"
   platforms/release/release-check.sh "$@"
 }

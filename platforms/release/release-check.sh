@@ -9,7 +9,10 @@
 # difference it names every file that differs and shows the first
 # difference as diffoscope sees it (the whole report is kept beside).
 #
-# usage: release-check.sh     (./dev release-check)
+# With --compare, it compares two release folders already there instead,
+# such as one downloaded and one rebuilt.
+#
+# usage: release-check.sh [--compare <folder> <folder>]     (./dev release-check)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 top=$PWD
@@ -36,6 +39,43 @@ build() {
   )
 }
 
+# The two release folders, file by file: what differs, and the first
+# difference as diffoscope sees it.
+compare() {
+  local first=$1 second=$2 name
+  echo "== comparing ${first#"$top"/} and ${second#"$top"/}"
+  local differ=() report
+  while read -r name; do
+    if ! cmp -s "$first/$name" "$second/$name"; then
+      differ+=("$name")
+    fi
+  done < <( (cd "$first" && ls; cd "$second" && ls) | LC_ALL=C sort -u)
+  if [ ${#differ[@]} -eq 0 ]; then
+    (cd "$first" && ls | sed 's/^/   same: /')
+    echo "== the two releases are the same, byte for byte ($(( (SECONDS - started + 30) / 60 )) min)"
+    return 0
+  fi
+  printf '   differs: %s\n' "${differ[@]}" >&2
+  name=${differ[0]}
+  report=$check/diffoscope-${name}.txt
+  if [ -f "$first/$name" ] && [ -f "$second/$name" ]; then
+    diffoscope --no-progress --text "$report" "$first/$name" "$second/$name" >/dev/null || true
+    echo "== the first difference, in $name (diffoscope; the whole report: ${report#"$top"/}):" >&2
+    grep -m1 -B3 -A20 -E '^│ *[-+@]|^[-+@]{1,3}' "$report" | head -n 40 >&2 || head -n 40 "$report" >&2
+  else
+    echo "== $name is in one build only" >&2
+  fi
+  echo "== the two releases differ in ${#differ[@]} files ($(( (SECONDS - started + 30) / 60 )) min)" >&2
+  return 1
+}
+
+if [ "${1:-}" = --compare ]; then
+  [ $# -eq 3 ] && [ -d "$2" ] && [ -d "$3" ] || { echo "usage: release-check.sh --compare <folder> <folder>" >&2; exit 2; }
+  mkdir -p "$check"
+  compare "$2" "$3"
+  exit
+fi
+
 rm -rf "$check"
 mkdir -p "$check"
 # The second build's locale, German, made for it alone (LOCPATH) where the
@@ -47,28 +87,4 @@ LOCPATH=$check/locale build "$check/zweiter-bau/ein/laengerer/pfad/rz" 002 de_DE
 
 first=$(echo "$check"/a/roemische-zahlen/release/roemische-zahlen-*/)
 second=$(echo "$check"/zweiter-bau/ein/laengerer/pfad/rz/release/roemische-zahlen-*/)
-echo "== comparing ${first#"$top"/} and ${second#"$top"/}"
-differ=()
-while read -r name; do
-  if ! cmp -s "$first/$name" "$second/$name"; then
-    differ+=("$name")
-  fi
-done < <( (cd "$first" && ls; cd "$second" && ls) | LC_ALL=C sort -u)
-minutes=$(( (SECONDS - started + 30) / 60 ))
-if [ ${#differ[@]} -eq 0 ]; then
-  (cd "$first" && ls | sed 's/^/   same: /')
-  echo "== the two builds are the same, byte for byte ($minutes min)"
-  exit 0
-fi
-printf '   differs: %s\n' "${differ[@]}" >&2
-name=${differ[0]}
-report=$check/diffoscope-${name}.txt
-if [ -f "$first/$name" ] && [ -f "$second/$name" ]; then
-  diffoscope --no-progress --text "$report" "$first/$name" "$second/$name" >/dev/null || true
-  echo "== the first difference, in $name (diffoscope; the whole report: ${report#"$top"/}):" >&2
-  grep -m1 -B3 -A20 -E '^│ *[-+@]|^[-+@]{1,3}' "$report" | head -n 40 >&2 || head -n 40 "$report" >&2
-else
-  echo "== $name is in one build only" >&2
-fi
-echo "== the two builds differ in ${#differ[@]} files ($minutes min)" >&2
-exit 1
+compare "$first" "$second"
