@@ -77,9 +77,10 @@ verb_release() {
 
   section "the release"
   local source version folder
-  source=$(echo "$work"/windows/platforms/roemische-zahlen-*-quelltext.zip)
+  source=$(echo "$work"/windows/platforms/windows/roemische-zahlen-*-quelltext.zip)
   version=${source##*/roemische-zahlen-}
   version=${version%-quelltext.zip}
+  [ -f "$source" ] || { echo "./dev release: the build made no source zip ($source)" >&2; exit 1; }
   folder=release/roemische-zahlen-$version
   rm -rf "$folder"
   mkdir -p "$folder"
