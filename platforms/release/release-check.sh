@@ -49,7 +49,7 @@ compare() {
     if ! cmp -s "$first/$name" "$second/$name"; then
       differ+=("$name")
     fi
-  done < <( (cd "$first" && ls; cd "$second" && ls) | LC_ALL=C sort -u)
+  done < <( { (cd "$first" && ls); (cd "$second" && ls); } | LC_ALL=C sort -u)
   if [ ${#differ[@]} -eq 0 ]; then
     (cd "$first" && ls | sed 's/^/   same: /')
     echo "== the two releases are the same, byte for byte ($(( (SECONDS - started + 30) / 60 )) min)"
