@@ -12,13 +12,13 @@ std::optional<int> ReadEnd(const QString &text, const QString &name, QString &pr
 {
     static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
     if (!wholeNumber.match(text).hasMatch()) {
-        problem = QStringLiteral("„%1“ für %2 ist keine ganze Zahl").arg(text, name);
+        problem = QString::fromUtf8(rangetexts::kNotWhole).arg(text, name);
         return std::nullopt;
     }
     bool fits = false;
     const long long value = text.toLongLong(&fits);
     if (!fits || value < NumberRange::kLowest || value > NumberRange::kHighest) {
-        problem = QStringLiteral("%1 für %2 liegt nicht zwischen %3 und %4")
+        problem = QString::fromUtf8(rangetexts::kOutside)
                       .arg(text, name)
                       .arg(NumberRange::kLowest)
                       .arg(NumberRange::kHighest);
@@ -47,7 +47,7 @@ RangeReading ReadRange(const RangeSettings &settings, const QString &vonName, co
     }
     if (range.von > range.bis) {
         reading.problem =
-            QStringLiteral("%1 %2 ist größer als %3 %4").arg(vonName).arg(range.von).arg(bisName).arg(range.bis);
+            QString::fromUtf8(rangetexts::kVonAboveBis).arg(vonName).arg(range.von).arg(bisName).arg(range.bis);
         return reading;
     }
     reading.range = range;
@@ -56,5 +56,5 @@ RangeReading ReadRange(const RangeSettings &settings, const QString &vonName, co
 
 QString RangeLine(const NumberRange &range)
 {
-    return QStringLiteral("Zahlen von %1 bis %2").arg(range.von).arg(range.bis);
+    return QString::fromUtf8(rangetexts::kLine).arg(range.von).arg(range.bis);
 }
