@@ -40,6 +40,7 @@ private Q_SLOTS:
         for (const QString &argument : arguments)
             bytes.push_back(argument.toLocal8Bit());
         std::vector<char *> argv;
+        argv.reserve(bytes.size() + 1);
         for (QByteArray &argument : bytes)
             argv.push_back(argument.data());
         int argc = static_cast<int>(argv.size());
@@ -48,7 +49,7 @@ private Q_SLOTS:
         // Three answers "M" (wrong in every range above) lose the game; a
         // new one asks once more.
         QStringList asked;
-        const auto play = [&asked](Program &program) {
+        const auto play = [&asked](const Program &program) {
             for (int round = 0; round < 3; ++round) {
                 RZ_CLICK(program.exercise()->Command1);
                 asked.append(program.exercise()->Text2->text());
