@@ -172,12 +172,8 @@ private Q_SLOTS:
         QTest::newRow("3998.5/3999") << 0 << 3999 << AtLeast(3998.5 / 3999) << 3999;
         QTest::newRow("just below 1") << 0 << 3999 << std::nextafter(1.0f, 0.0f) << 3999;
         QTest::newRow("1-20: 0") << 1 << 20 << 0.0f << 1;
-        QTest::newRow("1-20: just below 0.5/19") << 1 << 20 << std::nextafter(AtLeast(0.5 / 19), 0.0f) << 1;
-        QTest::newRow("1-20: 0.5/19 rounds up") << 1 << 20 << AtLeast(0.5 / 19) << 2;
         QTest::newRow("1-20: 18.5/19") << 1 << 20 << AtLeast(18.5 / 19) << 20;
         QTest::newRow("1-20: just below 1") << 1 << 20 << std::nextafter(1.0f, 0.0f) << 20;
-        QTest::newRow("3000-3999: half") << 3000 << 3999 << 0.5f << 3500;
-        QTest::newRow("one number") << 77 << 77 << 0.9f << 77;
     }
     void drawEnds()
     {
@@ -205,7 +201,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("von");
         QTest::addColumn<int>("bis");
         QTest::newRow("1-20") << 1 << 20;
-        QTest::newRow("0-100") << 0 << 100;
         QTest::newRow("3990-3999") << 3990 << 3999;
         QTest::newRow("one number") << 5 << 5;
         QTest::newRow("whole") << 0 << 3999;
