@@ -30,6 +30,7 @@ import shutil
 import subprocess
 import tempfile
 import threading
+import time
 
 from . import SetupFailed
 from .browser import PC, chromium, wait
@@ -115,6 +116,7 @@ def _chromium_class():
             for kind in ("mousePressed", "mouseReleased"):
                 self.execute_cdp_cmd("Input.dispatchMouseEvent",
                                      {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+                time.sleep(0.05)
 
         def hover(self, x, y):
             self.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
