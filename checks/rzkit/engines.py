@@ -69,7 +69,25 @@ def _png(data):
     return Image.open(io.BytesIO(data)).convert("RGB")
 
 
-class _Hands:
+class _Browser:
+    """What every engine's driver gives on top of its _pointer(x, y, click)
+    and get_screenshot_as_png()."""
+
+    def click(self, x, y):
+        self._pointer(x, y, True)
+
+    def hover(self, x, y):
+        self._pointer(x, y, False)
+
+    def screenshot(self):
+        return _png(self.get_screenshot_as_png())
+
+    def reloaded(self):
+        """The page has loaded itself anew (what it was handed before its
+        scripts is there again)."""
+
+
+class _Hands(_Browser):
     """Keys and the mouse through WebDriver's actions (Selenium)."""
 
     def keys(self, text):
@@ -90,18 +108,6 @@ class _Hands:
             actions.pointer_action.click()
         actions.perform()
 
-    def click(self, x, y):
-        self._pointer(x, y, True)
-
-    def hover(self, x, y):
-        self._pointer(x, y, False)
-
-    def screenshot(self):
-        return _png(self.get_screenshot_as_png())
-
-    def reloaded(self):
-        """The page has loaded itself anew (what it was handed before its
-        scripts is there again)."""
 
 
 def _chromium_class():
@@ -176,7 +182,7 @@ def _webkit_class():
     return WebKit
 
 
-class Firefox:
+class Firefox(_Browser):
     """Firefox ESR driven over its own WebDriver BiDi."""
 
     engine = "Firefox ESR"
@@ -290,17 +296,6 @@ class Firefox:
             steps += [{"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]
         self._actions({"type": "pointer", "id": "maus", "parameters": {"pointerType": "mouse"}, "actions": steps})
 
-    def click(self, x, y):
-        self._pointer(x, y, True)
-
-    def hover(self, x, y):
-        self._pointer(x, y, False)
-
-    def screenshot(self):
-        return _png(self.get_screenshot_as_png())
-
-    def reloaded(self):
-        pass
 
 
 def _local(value):
