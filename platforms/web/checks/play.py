@@ -418,8 +418,28 @@ def check_edges(game):
             raise CheckFailed(f"at pixel ratio {dpr:g} the game's {name} of device pixels is not the window's "
                               f"background {background} in {len(off)} of {len(free_pixels)} places "
                               f"(the first {off[0]}: {box.getpixel(off[0])})")
+    # Nor a line of the window's background inside a text box's frame: from
+    # outside in, across each side at its middle, through the frame and a
+    # device pixel beyond it.
+    for control in EXERCISE.facts["controls"]:
+        if control["kind"] != "text" or not control["shown"]:
+            continue
+        x0, y0, w, h = (control[k] / 15 * unit for k in ("left", "top", "width", "height"))
+        middle_x, middle_y = int(x0 + w / 2), int(y0 + h / 2)
+        depth = range(-1, int(unit) + 3)
+        sides = {"left": [(int(x0) + d, middle_y) for d in depth],
+                 "right": [(int(x0 + w) - 1 - d, middle_y) for d in depth],
+                 "top": [(middle_x, int(y0) + d) for d in depth],
+                 "bottom": [(middle_x, int(y0 + h) - 1 - d) for d in depth]}
+        for side, pixels in sides.items():
+            colours = [box.getpixel(p) for p in pixels if 0 <= p[0] < width and 0 <= p[1] < height]
+            framed = [i for i, colour in enumerate(colours) if max(colour) < 100]
+            if framed and any(max(abs(a - b) for a, b in zip(colour, background)) <= 12
+                              for colour in colours[framed[0]:]):
+                raise CheckFailed(f"at pixel ratio {dpr:g} a line of the window's background lies inside the "
+                                  f"{side} side of the frame of the box {control['layoutName']}: {colours}")
     print(f"   the edges at pixel ratio {dpr:g}: the window's background {background} to the last device pixel "
-          f"of a {width} x {height} box")
+          f"of a {width} x {height} box, none inside the text boxes' frames")
 
 
 def edges(site):
