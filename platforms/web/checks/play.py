@@ -98,10 +98,10 @@ function rzListen() {
         window.rzSaid.push(node.textContent);
   }).observe(region, { childList: true });
 }
-if (document.readyState === "loading")
-  document.addEventListener("DOMContentLoaded", rzListen);
-else
+if (document.getElementById("mitteilung"))
   rzListen();
+else
+  document.addEventListener("DOMContentLoaded", rzListen);
 """
 
 
