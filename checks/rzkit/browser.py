@@ -147,7 +147,8 @@ class Console:
     """The console of the page: every warning or error of the page or the
     program fails (the browser gives what is theirs: rzkit.engines)."""
 
-    def __init__(self, driver):
+    def __init__(self, driver, origin=None):
+        # The origin is the page's, which the driver knows itself.
         self.driver = driver
         self.lines = []
 
