@@ -147,8 +147,7 @@ class Console:
     """The console of the page: every warning or error of the page or the
     program fails (the browser gives what is theirs: rzkit.engines)."""
 
-    def __init__(self, driver, origin=None):
-        # The origin is the page's, which the driver knows itself.
+    def __init__(self, driver):
         self.driver = driver
         self.lines = []
 

@@ -28,6 +28,11 @@ and WebKitGTK (./dev web-test runs each part as a check of its own).
    game's box show the window's background wherever the layout puts no
    control, at pixel ratios 1, 2 and 3 (and in every game above): no line
    left unpainted.
+5. A teacher's link, index.html?bis=20: the page says the range above the
+   game, which still fits the page; a game lost and a new one, every number
+   asked within 0 to 20; an address whose range cannot be used (not a whole
+   number, out of 0 to 3999, von above bis) says which value in German and
+   the game starts with the whole range; the whole range says nothing.
 
 Everything the game says is read where a screen reader finds it: in the
 page's live region. A script the browser runs before the page's own records
@@ -41,7 +46,7 @@ open exercise must be nowhere in the page's markup or accessibility tree.
 Nothing about the page is changed. Any console warning or error of the page
 or the program fails the check.
 
-usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet
+usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet|range
 """
 
 import contextlib
@@ -257,7 +262,9 @@ class Game:
                        "if (!c) return null; const r = c.getBoundingClientRect();"
                        "return {x: r.left, y: r.top, w: r.width, h: r.height, pw: c.width, ph: c.height,"
                        " dpr: window.devicePixelRatio, vw: document.documentElement.clientWidth,"
-                       " vh: document.documentElement.clientHeight};")
+                       " vh: document.documentElement.clientHeight,"
+                       " line: (b => ({height: b.height, bottom: b.bottom}))"
+                       "(document.getElementById('bereich').getBoundingClientRect())};")
 
     def first_frame(self):
         return first_frame(self.driver)
@@ -378,12 +385,13 @@ def check_fit(game):
     c = game.canvas()
     if not c:
         raise CheckFailed("no canvas in the page")
-    scale = min(c["vw"] / (WINDOW[0] / 15), c["vh"] / (WINDOW[1] / 15))
+    # Below the range's line, where the page shows one.
+    scale = min(c["vw"] / (WINDOW[0] / 15), (c["vh"] - c["line"]["height"]) / (WINDOW[1] / 15))
     expected = (int(WINDOW[0] / 15 * scale), int(WINDOW[1] / 15 * scale))
     if abs(c["w"] - expected[0]) > 1 or abs(c["h"] - expected[1]) > 1:
         raise CheckFailed(f"the game is {c['w']} x {c['h']} CSS pixels in a page of {c['vw']} x {c['vh']}, "
                           f"not the largest fit {expected[0]} x {expected[1]}")
-    if c["x"] < 0 or c["y"] < 0 or c["x"] + c["w"] > c["vw"] + 0.5 or c["y"] + c["h"] > c["vh"] + 0.5:
+    if c["x"] < 0 or c["y"] < c["line"]["bottom"] - 0.5 or c["x"] + c["w"] > c["vw"] + 0.5 or c["y"] + c["h"] > c["vh"] + 0.5:
         raise CheckFailed("the game does not lie within the page")
     if abs(c["pw"] - c["w"] * c["dpr"]) > 2 or abs(c["ph"] - c["h"] * c["dpr"]) > 2:
         raise CheckFailed(f"drawn at {c['pw']} x {c['ph']} device pixels, not at the pixel ratio {c['dpr']}")
@@ -748,6 +756,72 @@ def run_tests(folder):
         raise CheckFailed("a test failed in the browser")
 
 
+# -- a teacher's range ----------------------------------------------------------
+
+RANGE_LINE = "return document.getElementById('bereich').hidden ? null : document.getElementById('bereich').innerText;"
+WHOLE = facts.range_text("line", 0, 3999)
+# Addresses whose range cannot be used, and the reason the page must give.
+BAD_RANGES = [
+    ("?von=abc&bis=20", facts.range_text("notWhole", "abc", "von")),
+    ("?bis=4000", facts.range_text("outside", 4000, "bis", 0, 3999)),
+    ("?von=50&bis=20", facts.range_text("vonAboveBis", "von", 50, "bis", 20)),
+]
+
+
+def numbers_asked(game):
+    return [int(m.group(1)) for m in (re.fullmatch(NEW_NUMBER, t.rstrip("\u00a0"))
+                                      for t in game.js("return window.rzSaid;")) if m]
+
+
+def play_range(site):
+    with session(site, PC) as (server, driver):
+        console = Console(driver)
+        for query, reason in [("?von=0&bis=3999", None)] + BAD_RANGES:
+            driver.get(server.url + "index.html" + query)
+            game = Game(driver, console, touch=False)
+            game.first_frame()
+            shown = game.js(RANGE_LINE)
+            expected = reason and facts.range_text("addressProblem", reason, WHOLE)
+            if shown != expected:
+                raise CheckFailed(f"{query}: the page says {shown!r}, not {expected!r}")
+            check_fit(game)
+            # The game runs with the whole range: it asks a number.
+            game.js("document.querySelector('#spiel canvas').focus();")
+            game.keys(Keys.RETURN)
+            game.said(NEW_NUMBER, f"a number asked with {query}")
+            console.read()
+            print(f"   {query}: {shown or 'no line (the whole range)'}")
+
+        driver.get(server.url + "index.html?bis=20")
+        game = Game(driver, console, touch=False)
+        game.first_frame()
+        line = facts.range_text("line", 0, 20)
+        shown = game.js(RANGE_LINE)
+        if shown != line:
+            raise CheckFailed(f"?bis=20: the page says {shown!r}, not {line!r}")
+        canvas, scale = check_fit(game)
+        game.named(EXERCISE_NAME)
+        game.before = page_text(driver)
+        game.js("document.querySelector('#spiel canvas').focus();")
+        # A game lost and a new one; in it a right answer.
+        game.lose_on_keyboard(1)
+        game.keys(Keys.RETURN)
+        number = int(game.said(NEW_NUMBER, "a number in the new game").group(1))
+        answer = roman(number)
+        for i, letter in enumerate(answer.lower()):
+            game.keys(letter)
+            game.said(text("answer", answer[:i + 1]), f"the answer after key {letter}")
+        game.keys(Keys.RETURN)
+        game.said(text("right", 60), f"the verdict on {answer} for {number}")
+        asked = numbers_asked(game)
+        outside = [n for n in asked if not 0 <= n <= 20]
+        if outside or len(asked) < 4:
+            raise CheckFailed(f"?bis=20: asked {asked}")
+        console.read()
+        print(f"   ?bis=20: {line!r} above the game ({canvas['w']:.0f} x {canvas['h']:.0f} CSS pixels, "
+              f"scale {scale:.3f}); {len(asked)} numbers asked in two games, all from 0 to 20: {asked}")
+
+
 PARTS = {
     "zip": ("the zip", lambda build, site: None),
     "refusals": ("where the game cannot run", lambda build, site: check_refusals(site)),
@@ -762,6 +836,7 @@ PARTS = {
                   lambda build, site: play(site, PC, "webkit")),
     "webkit_tablet": (f"a game in WebKit at the page size of a {TABLET['name']}",
                       lambda build, site: play(site, TABLET, "webkit")),
+    "range": ("a teacher's range in the address", lambda build, site: play_range(site)),
 }
 
 
