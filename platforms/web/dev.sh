@@ -4,7 +4,7 @@
 # The browser verbs of ./dev, and the Debian packages they need: the game
 # built for WebAssembly against a static, single-threaded Qt for WebAssembly
 # (built once, cached), the zip of the folder a web server serves, and its
-# checks in Debian's Chromium. Sourced by ./dev.
+# checks in Debian's Chromium, Firefox ESR and WebKitGTK. Sourced by ./dev.
 
 # Debian's emscripten with its optimiser, what fetches and builds Debian's
 # Qt source, and the compressors of the precompressed copies.
@@ -14,9 +14,12 @@ WEB_PACKAGES=(
 )
 # To test and measure it: Debian's Chromium with its driver, Python's
 # Selenium (which belongs to /usr/bin/python3) and PIL, which reads the
-# screenshots and the icons.
+# screenshots and the icons; Firefox ESR, spoken to over its own WebDriver
+# BiDi with Python's WebSocket client; WebKitGTK's driver, which drives its
+# MiniBrowser.
 WEB_TEST_PACKAGES=(
   chromium chromium-driver python3-selenium python3-pil unzip
+  firefox-esr python3-websocket webkit2gtk-driver
 )
 
 web_build() {
@@ -53,7 +56,7 @@ verb_web_run() {
   exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
 }
 
-verb web-test "the same, then every browser check (ctest -L web): the zip, the tests built for the browser, the games in headless Chromium, and the game by ear under Orca"
+verb web-test "the same, then every browser check (ctest -L web): the zip, the tests built for the browser, the games in Chromium, Firefox ESR and WebKitGTK, the game's edges, and the game by ear under Orca in Chromium and Firefox"
 verb_web_test() {
   web_build
   install_missing "${WEB_TEST_PACKAGES[@]}" "${SCREENREADER_PACKAGES[@]}"
