@@ -95,7 +95,7 @@ verb_release() {
   (cd "$folder" && for file in *; do printf '  %-44s %10d Bytes\n' "$file" "$(stat -c %s "$file")"; done)
 }
 
-verb release-check "builds the release twice, in two clones of this commit at other paths, at other times, with another umask, locale and time zone, and compares them byte for byte (20 minutes once Qt is built); with --compare <folder> <folder>, compares two releases already built"
+verb release-check "builds the release twice, in two clones of this commit at other paths, at other times, with another umask, locale and time zone, and compares them byte for byte (10 minutes once Qt is built); with --compare <folder> <folder>, compares two releases already built"
 verb_release_check() {
   install_missing "${RELEASE_CHECK_PACKAGES[@]}"
   platforms/release/release-check.sh "$@"
