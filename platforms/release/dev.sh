@@ -52,27 +52,16 @@ verb_release() {
   cmake -S . -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${common[@]}" >/dev/null
   cmake --build "$work/linux" --parallel "$(nproc)" >/dev/null
   (cd "$work/linux" && cpack -G DEB >/dev/null)
-  local tools=(-DRZ_HOST_ICONRENDER="$work/linux/app/iconrender")
 
   section "the Windows zip and package"
-  local qt toolchain=$PWD/platforms/windows/mingw-w64-x86_64.cmake
-  qt=$(platforms/windows/build-qt.sh "$toolchain")
-  cmake -S . -B "$work/windows" -DCMAKE_BUILD_TYPE=Release "${common[@]}" "${tools[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" >/dev/null
-  cmake --build "$work/windows" --parallel "$(nproc)" >/dev/null
-  (cd "$work/windows" && cpack -G ZIP >/dev/null)
+  windows_build "$work/windows" "${common[@]}" >/dev/null
   release_zip "$work"/windows/roemische-zahlen-*-windows-x64.zip
+  # The package anew, from the zip as released: its package code is made
+  # from the zip's bytes.
   cmake --build "$work/windows" --target msi >/dev/null
 
   section "the browser zip"
-  qt=$(platforms/web/build-qt.sh)
-  EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs \
-    cmake -S . -B "$work/web" -G Ninja -DCMAKE_BUILD_TYPE=Release "${common[@]}" "${tools[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/web/emscripten.cmake" >/dev/null
-  EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs cmake --build "$work/web" --parallel "$(nproc)" >/dev/null
-  (cd "$work/web" && cpack -G ZIP >/dev/null)
+  web_build "$work/web" "${common[@]}" >/dev/null
   release_zip "$work"/web/roemische-zahlen-*-web.zip
 
   section "the release"

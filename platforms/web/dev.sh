@@ -22,7 +22,11 @@ WEB_TEST_PACKAGES=(
   firefox-esr python3-websocket webkit2gtk-driver
 )
 
+# web_build [<folder> [<cmake option>...]]: into build-web/, or the folder
+# given with the options given (a release's).
 web_build() {
+  local build=build-web
+  if [ $# -gt 0 ]; then build=$1; shift; fi
   install_missing "${WEB_PACKAGES[@]}"
   host_tools
   local qt
@@ -30,16 +34,16 @@ web_build() {
   # Qt's CMake functions read emscripten's place from an emsdk-shaped
   # folder; emscripten's JavaScript tools want Debian's node modules.
   export EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs
-  echo "== build-web: the game for the browser"
-  forget_other_qt build-web "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-  cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  echo "== $build: the game for the browser"
+  forget_other_qt "$build" "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/web/emscripten.cmake" \
-    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
-  cmake --build build-web --parallel "$(nproc)"
-  rm -f build-web/roemische-zahlen-*-web.zip
-  (cd build-web && cpack -G ZIP >/dev/null)
-  ls build-web/roemische-zahlen-*-web.zip
+    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" "$@" >/dev/null
+  cmake --build "$build" --parallel "$(nproc)"
+  rm -f "$build"/roemische-zahlen-*-web.zip
+  (cd "$build" && cpack -G ZIP >/dev/null)
+  ls "$build"/roemische-zahlen-*-web.zip
 }
 
 verb web "builds the browser version into build-web/ and packs the folder a web server serves as a zip (the first run builds Qt for WebAssembly, 10 to 20 minutes)"
