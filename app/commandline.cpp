@@ -3,6 +3,8 @@
 
 #include "commandline.h"
 
+#include "rangereading.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -38,18 +40,22 @@ void Print(std::FILE *stream, const QString &text)
 
 QString Usage()
 {
-    return QStringLiteral("Aufruf: %1 [--help | --version]").arg(kProgram);
+    return QStringLiteral("Aufruf: %1 [--von ZAHL] [--bis ZAHL] [--help | --version]").arg(kProgram);
 }
 
 QString Help()
 {
     return QStringLiteral(
                "Aufruf: %1 [OPTION]\n"
-               "Ein Übungsspiel für römische Zahlen. Ohne Option öffnet es sein Fenster.\n"
+               "Ein Übungsspiel für römische Zahlen. Ohne --help und --version öffnet es sein Fenster.\n"
                "\n"
                "Optionen:\n"
-               "  -h, --help     diese Hilfe zeigen und beenden\n"
-               "  -v, --version  die Version zeigen und beenden\n"
+               "      --von ZAHL  nur Zahlen ab ZAHL fragen (0 bis 3999; sonst ab 0)\n"
+               "      --bis ZAHL  nur Zahlen bis ZAHL fragen (0 bis 3999; sonst bis 3999)\n"
+               "  -h, --help      diese Hilfe zeigen und beenden\n"
+               "  -v, --version   die Version zeigen und beenden\n"
+               "\n"
+               "Beispiel: „%1 --von 1 --bis 100“ fragt nur die Zahlen von I bis C.\n"
                "\n"
                "Dazu nimmt das Programm die üblichen Optionen von Qt an, etwa -platform,\n"
                "-style und -reverse. Mehr dazu in „man %1“.\n")
@@ -95,8 +101,9 @@ QString Reason(const QCommandLineParser &parser, const QStringList &arguments)
 
 } // namespace
 
-std::optional<int> AnswerCommandLine(int argc, char **argv)
+std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range)
 {
+    range = NumberRange();
     if (argc <= 1)
         return std::nullopt;
 
@@ -112,8 +119,12 @@ std::optional<int> AnswerCommandLine(int argc, char **argv)
     // The help text is the program's own (Help()), not the parser's.
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption von(QStringLiteral("von"), QString(), QStringLiteral("ZAHL"));
+    const QCommandLineOption bis(QStringLiteral("bis"), QString(), QStringLiteral("ZAHL"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(von);
+    parser.addOption(bis);
     for (const QtOption &option : kQtOptions) {
         QCommandLineOption qtOption(QString::fromLatin1(option.name));
         if (option.takesValue)
@@ -127,6 +138,14 @@ std::optional<int> AnswerCommandLine(int argc, char **argv)
     const QStringList stray = parser.positionalArguments();
     if (!stray.isEmpty())
         return Refuse(QStringLiteral("unerwartetes Argument „%1“; das Spiel nimmt keine Argumente").arg(stray.first()));
+    RangeSettings settings;
+    if (parser.isSet(von))
+        settings.von = parser.value(von);
+    if (parser.isSet(bis))
+        settings.bis = parser.value(bis);
+    const RangeReading reading = ReadRange(settings, QStringLiteral("--von"), QStringLiteral("--bis"));
+    if (!reading.problem.isEmpty())
+        return Refuse(reading.problem);
     if (parser.isSet(help)) {
         Print(stdout, Help());
         return 0;
@@ -135,5 +154,6 @@ std::optional<int> AnswerCommandLine(int argc, char **argv)
         Print(stdout, QStringLiteral("Römische Zahlen %1\n").arg(QStringLiteral(RZ_VERSION_TEXT)));
         return 0;
     }
+    range = reading.range;
     return std::nullopt;
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "numeral.h"
+
 #include <optional>
 
 // The command line, read before the application object exists, so that none
@@ -10,9 +12,12 @@
 // standard output (exit status 0), anything else the program does not take
 // is refused on the standard error with a one-line reason and the usage
 // (exit status 2). Qt's own options (-platform, -style, -reverse, ...) are
-// accepted and left to the application object. The game itself takes nothing
-// from the command line.
+// accepted and left to the application object. The game itself takes the
+// range of its numbers: --von N and --bis N, each a whole number from 0 to
+// 3999, von not above bis; a value it cannot use is refused as a wrong
+// option is.
 //
 // Returns the exit status when the command line has been answered, nothing
-// when the game is to start. A command line without arguments is not read.
-std::optional<int> AnswerCommandLine(int argc, char **argv);
+// when the game is to start, with `range` set to the range given (the whole
+// one where none is). A command line without arguments is not read.
+std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range);

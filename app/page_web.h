@@ -54,6 +54,7 @@ private:
 
     void Fit();
     void Place(const Placed &placed);
+    QRect Covering(const QRect &page) const;
 
     QScreen *screen_;
     QRect layout_;

@@ -114,5 +114,27 @@ void PageScreen::Place(const Placed &placed)
     if (window->kind() != LayoutWindow::Kind::Main)
         window->setGeometry(QRect(screen_->geometry().topLeft() + placed.offset, window->size()));
     else if (window->isFullScreen() && window->windowHandle() && window->windowHandle()->handle())
-        window->windowHandle()->handle()->setGeometry(screen_->handle()->geometry());
+        window->windowHandle()->handle()->setGeometry(Covering(screen_->handle()->geometry()));
+}
+
+// The main window's place on the page, in CSS pixels: the whole page, or a
+// little more. Qt takes a window's size in its own pixels as its size in CSS
+// pixels divided by the scale, rounded; rounded down, the window is painted
+// short of the page's right or bottom edge by a fraction of a CSS pixel, and
+// at a pixel ratio of 2 or 3 that leaves a line of device pixels unpainted.
+// Each side is therefore the smallest whole number of CSS pixels from the
+// page's on whose window, in Qt's pixels, covers the page and is painted at
+// that very size again; what lies beyond the page is not shown.
+QRect PageScreen::Covering(const QRect &page) const
+{
+    const qreal factor = QHighDpiScaling::factor(screen_);
+    const auto cover = [factor](int length) {
+        for (int css = length; css < length + 8; ++css) {
+            const int own = qRound(css / factor);
+            if (own * factor >= length - 1e-6 && qRound(own * factor) == css)
+                return css;
+        }
+        return length;
+    };
+    return QRect(page.topLeft(), QSize(cover(page.width()), cover(page.height())));
 }

@@ -16,6 +16,11 @@ void AdaptToPlatform()
 {
 }
 
+NumberRange RangeOnPlatform(const NumberRange &fromCommandLine)
+{
+    return fromCommandLine;
+}
+
 void PresentWindow(QWidget *window)
 {
     window->show();

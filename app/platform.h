@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "numeral.h"
+
 class QWidget;
 
 // What differs where the program runs, in one place. On a desktop
@@ -16,6 +18,11 @@ void PrepareForPlatform();
 
 // Called once the application object exists, before any window is shown.
 void AdaptToPlatform();
+
+// The range of the numbers asked, from the command line's range: on a
+// desktop that one; in a web page the one the page's address sets, which
+// the page is told of (or of why it cannot be used).
+NumberRange RangeOnPlatform(const NumberRange &fromCommandLine);
 
 // Shows one of the program's top-level windows.
 void PresentWindow(QWidget *window);

@@ -4,7 +4,9 @@
 // In a web page. Qt draws into a canvas in the page's element for the game
 // (platforms/web/index.html.in), and that canvas is the program's screen
 // (PageScreen, pagescreen_web.cpp). The page is told through the functions
-// it gives the module: rzWindowSize, rzFirstFrame, rzEnded, rzWindowName
+// it gives the module: rzWindowSize, rzFirstFrame, rzEnded, rzRange with
+// the line that says the range of the numbers (or why the address's range
+// cannot be used), rzWindowName
 // with the name of the window that becomes active, and, where it gives that
 // one, rzAnnounce with every message the program makes for screen readers,
 // and what a screen reader says by itself on a desktop (PageReader,
@@ -16,6 +18,7 @@
 #include "bundledfaces.h"
 #include "layoutwindow.h"
 #include "page_web.h"
+#include "rangereading.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -23,6 +26,7 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <optional>
 #include <string>
 
 using emscripten::val;
@@ -61,6 +65,35 @@ void AdaptToPlatform()
         });
     }
     new PageReader(qApp);
+}
+
+NumberRange RangeOnPlatform(const NumberRange &)
+{
+    // The page hands over the address's settings as it found them:
+    // rzSettings.von and .bis, each a text, or null where it has none.
+    RangeSettings settings;
+    const val given = val::module_property("rzSettings");
+    if (given.typeOf().as<std::string>() == "object" && !given.isNull()) {
+        const auto text = [&given](const char *name) -> std::optional<QString> {
+            const val value = given[name];
+            if (value.typeOf().as<std::string>() != "string")
+                return std::nullopt;
+            return QString::fromStdString(value.as<std::string>());
+        };
+        settings.von = text("von");
+        settings.bis = text("bis");
+    }
+    const RangeReading reading = ReadRange(settings, QStringLiteral("von"), QStringLiteral("bis"));
+    if (!reading.problem.isEmpty()) {
+        const NumberRange whole;
+        TellPage("rzRange",
+                 QString::fromUtf8(rangetexts::kAddressProblem)
+                     .arg(reading.problem, RangeLine(whole))
+                     .toStdString());
+    } else if (!reading.range.IsWhole()) {
+        TellPage("rzRange", RangeLine(reading.range).toStdString());
+    }
+    return reading.range;
 }
 
 void PresentWindow(QWidget *window)

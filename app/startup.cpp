@@ -18,7 +18,8 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
 {
     // --help, --version and a wrong command line are answered before the
     // application object exists: they need no display.
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+    NumberRange range;
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, range))
         return *answered;
 
     // Where no window can be shown, the program ends with its reason in one
@@ -35,7 +36,7 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
 
     TimerSeededRandom random;
     SystemTimeOfDay clock;
-    NumeralEngine engine(random, clock);
+    NumeralEngine engine(random, clock, RangeOnPlatform(range));
     Program program(engine, &EndOnPlatform);
     program.ShowExercise();
     if (started)

@@ -12,7 +12,8 @@
 // active; each control's layout name, kind, caption, place and size in
 // twips, screen reader name, whether it shows at load, and what a screen
 // reader says as it takes the focus; and every message the game says, as
-// its template (spokentexts.h), %1 and %2 to be filled in.
+// its template (spokentexts.h), %1 and %2 to be filled in; and the texts of
+// the range of the numbers (rangereading.h), likewise.
 //
 // BASELINE.inc: the exercise window and its controls as the constants
 // baseline.h builds the start-up benchmarks' bare window from.
@@ -23,6 +24,7 @@
 #include "optionbutton.h"
 #include "program.h"
 #include "randomsource.h"
+#include "rangereading.h"
 #include "readaloud.h"
 #include "spokentexts.h"
 #include "textbox.h"
@@ -182,7 +184,11 @@ int main(int argc, char *argv[])
     QJsonObject said;
     for (const auto &[key, text] : spoken::kAll)
         said[QLatin1String(key)] = QString::fromUtf8(text);
-    const QJsonObject facts{{QStringLiteral("windows"), windows}, {QStringLiteral("said"), said}};
+    QJsonObject range;
+    for (const auto &[key, text] : rangetexts::kAll)
+        range[QLatin1String(key)] = QString::fromUtf8(text);
+    const QJsonObject facts{
+        {QStringLiteral("windows"), windows}, {QStringLiteral("said"), said}, {QStringLiteral("range"), range}};
 
     const QStringList arguments = QCoreApplication::arguments();
     return Write(arguments.at(1), QJsonDocument(facts).toJson()) && Write(arguments.at(2), Baseline(windows[QStringLiteral("Form1")].toObject()))

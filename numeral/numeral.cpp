@@ -9,8 +9,8 @@
 #include <cmath>
 #include <limits>
 
-NumeralEngine::NumeralEngine(RandomSource &random, const TimeOfDay &clock)
-    : random_(random), clock_(clock)
+NumeralEngine::NumeralEngine(RandomSource &random, const TimeOfDay &clock, NumberRange range)
+    : random_(random), clock_(clock), range_(range)
 {
 }
 
@@ -19,7 +19,8 @@ int NumeralEngine::DrawNumber()
     random_.Randomize();
     const long long argument = LenientNumber(clock_.TimeText().right(2));
     const float r = random_.Rnd(argument);
-    return static_cast<int>(std::floor((3999.0 * static_cast<double>(r)) + 0.5));
+    const double span = range_.bis - range_.von;
+    return range_.von + static_cast<int>(std::floor((span * static_cast<double>(r)) + 0.5));
 }
 
 QString PaddedDigits(int number)

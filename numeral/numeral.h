@@ -8,19 +8,34 @@
 class RandomSource;
 class TimeOfDay;
 
+// The numbers a draw may give, ends included: whole numbers with
+// 0 <= von <= bis <= 3999. The default is every number the game knows.
+struct NumberRange {
+    static constexpr int kLowest = 0;
+    static constexpr int kHighest = 3999;
+    int von = kLowest;
+    int bis = kHighest;
+
+    bool IsWhole() const { return von == kLowest && bis == kHighest; }
+};
+
 // Draws the number of each exercise. The generator and the clock come in from
 // outside, so a test can fix both.
 class NumeralEngine {
 public:
-    NumeralEngine(RandomSource &random, const TimeOfDay &clock);
+    NumeralEngine(RandomSource &random, const TimeOfDay &clock, NumberRange range = {});
 
-    // A new number from 0 to 3999. Reseeds the generator every time; the
-    // last two characters of the time of day decide whether it advances.
+    // A new number from the range, 0 to 3999 by default. Reseeds the
+    // generator every time; the last two characters of the time of day
+    // decide whether it advances. The generator's value r gives
+    // von + floor((bis - von) r + 0.5): the ends come up half as often as
+    // each number between them.
     int DrawNumber();
 
 private:
     RandomSource &random_;
     const TimeOfDay &clock_;
+    NumberRange range_;
 };
 
 // The number 0 to 3999 as four characters: "0000" followed by the number

@@ -19,6 +19,11 @@ TextBox::TextBox(QWidget *parent) : QTextEdit(parent)
     setLineWrapMode(QTextEdit::WidgetWidth);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+    // Inside the frame the box is the text's background to the frame's line:
+    // at a scale that is not a whole number, the area inside (a widget of
+    // its own) may end a device pixel short of the line.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
 
     QTextOption option(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

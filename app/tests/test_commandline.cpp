@@ -24,11 +24,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("standardError");
 
         const QString version = QStringLiteral("^Römische Zahlen 1\\.00\\n$");
-        const QString usage = QStringLiteral("\\nAufruf: roemische-zahlen \\[--help \\| --version\\]; "
+        const QString usage = QStringLiteral("\\nAufruf: roemische-zahlen \\[--von ZAHL\\] \\[--bis ZAHL\\] "
+                                             "\\[--help \\| --version\\]; "
                                              "mehr mit „roemische-zahlen --help“\\n$");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
         QTest::newRow("--help") << QStringList{"--help"} << 0
-                                << "^Aufruf: roemische-zahlen \\[OPTION\\]\\n.*\\n  -h, --help .*\\n"
+                                << "^Aufruf: roemische-zahlen \\[OPTION\\]\\n.*\\n      --von ZAHL .*\\n"
+                                   "      --bis ZAHL .*\\n  -h, --help .*\\n"
                                    "  -v, --version .*man roemische-zahlen.*\\n$"
                                 << "^$";
         QTest::newRow("--bogus") << QStringList{"--bogus"} << 2 << "^$"
@@ -47,6 +49,21 @@ private Q_SLOTS:
         QTest::newRow("value for an option that takes none")
             << QStringList{"--reverse=1"} << 2 << "^$"
             << "^roemische-zahlen: Option „--reverse“ nimmt keinen Wert" + usage;
+        // The range: accepted where it can be used (the version then
+        // answers), refused with the value named where it cannot.
+        QTest::newRow("range accepted") << QStringList{"--von", "0", "--bis=3999", "--version"} << 0 << version
+                                        << "^$";
+        QTest::newRow("range not a whole number")
+            << QStringList{"--von", "1.5"} << 2 << "^$"
+            << "^roemische-zahlen: „1\\.5“ für --von ist keine ganze Zahl" + usage;
+        QTest::newRow("range above 3999")
+            << QStringList{"--bis", "4000"} << 2 << "^$"
+            << "^roemische-zahlen: 4000 für --bis liegt nicht zwischen 0 und 3999" + usage;
+        QTest::newRow("range far too large")
+            << QStringList{"--von=99999999999999999999"} << 2 << "^$"
+            << "^roemische-zahlen: 99999999999999999999 für --von liegt nicht zwischen 0 und 3999" + usage;
+        QTest::newRow("von above bis") << QStringList{"--von", "50", "--bis", "20"} << 2 << "^$"
+                                       << "^roemische-zahlen: --von 50 ist größer als --bis 20" + usage;
     }
     void answers()
     {

@@ -102,9 +102,10 @@ class _Gzipped(_Quiet):
         return body
 
 
-def chromium(profile, setup=PC, headless=True, env=None):
+def chromium(profile, setup=PC, headless=True, env=None, driver_class=None):
     """Debian's Chromium in the profile: headless at the setup's page size
-    (or a phone's, with touch), or with a window on the display in env."""
+    and pixel ratio (or a phone's, with touch), or with a window on the
+    display in env; Selenium's driver, or the driver class given."""
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
     options = webdriver.ChromeOptions()
@@ -121,12 +122,12 @@ def chromium(profile, setup=PC, headless=True, env=None):
     if "mobile" in setup:
         options.add_experimental_option("mobileEmulation", setup["mobile"])
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=env), options=options)
+    driver = (driver_class or webdriver.Chrome)(service=Service("/usr/bin/chromedriver", env=env), options=options)
     if headless and "size" in setup:
         # The page's own size, whatever the browser's frame takes.
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                {"width": setup["size"][0], "height": setup["size"][1],
-                                "deviceScaleFactor": 1, "mobile": False})
+                                "deviceScaleFactor": setup.get("ratio", 1), "mobile": False})
     return driver
 
 
@@ -171,16 +172,14 @@ def first_frame(driver, seconds=30):
 
 
 class Console:
-    """The console of the page: every warning or error of ours fails."""
+    """The console of the page: every warning or error of the page or the
+    program fails (the browser gives what is theirs: rzkit.engines)."""
 
-    def __init__(self, driver, origin):
+    def __init__(self, driver):
         self.driver = driver
-        self.origin = origin
         self.lines = []
 
     def read(self):
-        for entry in self.driver.get_log("browser"):
-            self.lines.append(entry)
-            ours = self.origin in entry["message"] or entry["source"] in ("console-api", "javascript")
-            if entry["level"] in ("WARNING", "SEVERE") and ours:
-                raise CheckFailed(f"console {entry['level'].lower()}: {entry['message']}")
+        for level, message in self.driver.console():
+            self.lines.append((level, message))
+            raise CheckFailed(f"{self.driver.engine}: console {level.lower()}: {message}")

@@ -57,12 +57,21 @@ def game_over():
     return Window("Form2")
 
 
-def say(key, *parts):
-    """A message of the game, its template filled in with the parts."""
-    text = _load()["said"][key]
+def _filled(text, parts):
     for number, part in enumerate(parts, 1):
         text = text.replace(f"%{number}", str(part))
     return text
+
+
+def say(key, *parts):
+    """A message of the game, its template filled in with the parts."""
+    return _filled(_load()["said"][key], parts)
+
+
+def range_text(key, *parts):
+    """A text of the range of the numbers (the line a page shows, the
+    reasons a value cannot be used), its template filled in."""
+    return _filled(_load()["range"][key], parts)
 
 
 def verdict(solution, points, lost=False):

@@ -150,10 +150,10 @@ def _told(processes, args, env, what):
     return told
 
 
-def start_display(processes, env):
-    """An X server of the session's own, 1024 x 768, on a display number it
-    picks itself. Sets DISPLAY in env."""
-    env["DISPLAY"] = ":" + _told(processes, ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24",
+def start_display(processes, env, size=(1024, 768)):
+    """An X server of the session's own, 1024 x 768 or the size given, on a
+    display number it picks itself. Sets DISPLAY in env."""
+    env["DISPLAY"] = ":" + _told(processes, ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "%dx%dx24" % size,
                                              "-nolisten", "tcp"], env, "Xvfb")
     return env["DISPLAY"]
 

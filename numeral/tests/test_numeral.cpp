@@ -155,29 +155,79 @@ private Q_SLOTS:
         QCOMPARE(NumberText(number), text);
     }
 
-    // The generator's value decides the number: n = floor(3999 r + 0.5).
+    // The generator's value decides the number: n = floor(3999 r + 0.5) over
+    // the whole range, von + floor((bis - von) r + 0.5) over a smaller one.
     void drawEnds_data()
     {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("bis");
         QTest::addColumn<float>("r");
         QTest::addColumn<int>("number");
-        QTest::newRow("0") << 0.0f << 0;
-        QTest::newRow("just below 0.5/3999") << std::nextafter(AtLeast(0.5 / 3999), 0.0f) << 0;
-        QTest::newRow("0.5/3999 rounds up") << AtLeast(0.5 / 3999) << 1;
-        QTest::newRow("half") << 0.5f << 2000;
-        QTest::newRow("just below 3998.5/3999") << std::nextafter(AtLeast(3998.5 / 3999), 0.0f) << 3998;
-        QTest::newRow("3998.5/3999") << AtLeast(3998.5 / 3999) << 3999;
-        QTest::newRow("just below 1") << std::nextafter(1.0f, 0.0f) << 3999;
+        QTest::newRow("0") << 0 << 3999 << 0.0f << 0;
+        QTest::newRow("just below 0.5/3999") << 0 << 3999 << std::nextafter(AtLeast(0.5 / 3999), 0.0f) << 0;
+        QTest::newRow("0.5/3999 rounds up") << 0 << 3999 << AtLeast(0.5 / 3999) << 1;
+        QTest::newRow("half") << 0 << 3999 << 0.5f << 2000;
+        QTest::newRow("just below 3998.5/3999") << 0 << 3999 << std::nextafter(AtLeast(3998.5 / 3999), 0.0f)
+                                                << 3998;
+        QTest::newRow("3998.5/3999") << 0 << 3999 << AtLeast(3998.5 / 3999) << 3999;
+        QTest::newRow("just below 1") << 0 << 3999 << std::nextafter(1.0f, 0.0f) << 3999;
+        QTest::newRow("1-20: 0") << 1 << 20 << 0.0f << 1;
+        QTest::newRow("1-20: 18.5/19") << 1 << 20 << AtLeast(18.5 / 19) << 20;
+        QTest::newRow("1-20: just below 1") << 1 << 20 << std::nextafter(1.0f, 0.0f) << 20;
     }
     void drawEnds()
     {
+        QFETCH(int, von);
+        QFETCH(int, bis);
         QFETCH(float, r);
         QFETCH(int, number);
         FixedRandom random;
         random.next = r;
         FixedClock clock;
-        NumeralEngine engine(random, clock);
+        NumeralEngine engine(random, clock, NumberRange{von, bis});
         QCOMPARE(engine.DrawNumber(), number);
         QCOMPARE(random.reseeds, 1);
+        // An engine made without a range draws from the whole one.
+        if (NumberRange{von, bis}.IsWhole()) {
+            NumeralEngine wholeByDefault(random, clock);
+            QCOMPARE(wholeByDefault.DrawNumber(), number);
+        }
+    }
+
+    // Generator values spread over [0, 1) give every number of the range,
+    // its ends included, and nothing outside it.
+    void drawCoversRange_data()
+    {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("bis");
+        QTest::newRow("1-20") << 1 << 20;
+        QTest::newRow("3990-3999") << 3990 << 3999;
+        QTest::newRow("one number") << 5 << 5;
+        QTest::newRow("whole") << 0 << 3999;
+    }
+    void drawCoversRange()
+    {
+        QFETCH(int, von);
+        QFETCH(int, bis);
+        FixedRandom random;
+        FixedClock clock;
+        NumeralEngine engine(random, clock, NumberRange{von, bis});
+        std::vector<int> seen(4000);
+        constexpr int kSteps = 200000;
+        for (int i = 0; i <= kSteps; ++i) {
+            random.next = i < kSteps ? static_cast<float>(double(i) / kSteps) : std::nextafter(1.0f, 0.0f);
+            const int n = engine.DrawNumber();
+            if (n < von || n > bis)
+                QFAIL(qPrintable(QStringLiteral("r = %1 gave %2").arg(double(random.next)).arg(n)));
+            ++seen[n];
+        }
+        for (int n = von; n <= bis; ++n)
+            QVERIFY2(seen[n] > 0, qPrintable(QStringLiteral("%1 never came up").arg(n)));
+        // The ends come up about half as often as a number between them.
+        if (bis - von >= 2) {
+            const double ratio = double(seen[von]) / seen[von + 1];
+            QVERIFY2(ratio > 0.4 && ratio < 0.6, qPrintable(QString::number(ratio)));
+        }
     }
 
     // The argument is the lenient reading of the time text's last two

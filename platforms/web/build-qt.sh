@@ -128,7 +128,7 @@ QT_OPTIONS=(
 )
 
 # Mends to Debian's source that the game needs, applied in this order.
-PATCHES=("$(dirname "$(realpath "$0")")"/patches/qt-wasm-{scaling,pointer-without-window,no-bundled-fonts,activate-shown-window}.patch)
+PATCHES=("$(dirname "$(realpath "$0")")"/patches/qt-wasm-{scaling,pointer-without-window,no-bundled-fonts,activate-shown-window,no-permission-queries}.patch)
 
 THIRD_PARTY=(blake2 double-conversion easing freetype harfbuzz-ng icc libpng md4 md5
              pcre2 pixman rfc6234 sha1 sha3 tinycbor zlib wasm)

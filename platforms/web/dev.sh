@@ -4,7 +4,7 @@
 # The browser verbs of ./dev, and the Debian packages they need: the game
 # built for WebAssembly against a static, single-threaded Qt for WebAssembly
 # (built once, cached), the zip of the folder a web server serves, and its
-# checks in Debian's Chromium. Sourced by ./dev.
+# checks in Debian's Chromium, Firefox ESR and WebKitGTK. Sourced by ./dev.
 
 # Debian's emscripten with its optimiser, what fetches and builds Debian's
 # Qt source, and the compressors of the precompressed copies.
@@ -14,35 +14,46 @@ WEB_PACKAGES=(
 )
 # To test and measure it: Debian's Chromium with its driver, Python's
 # Selenium (which belongs to /usr/bin/python3) and PIL, which reads the
-# screenshots and the icons.
+# screenshots and the icons; Firefox ESR, spoken to over its own WebDriver
+# BiDi with Python's WebSocket client; WebKitGTK's driver, which drives its
+# MiniBrowser.
 WEB_TEST_PACKAGES=(
   chromium chromium-driver python3-selenium python3-pil unzip
+  firefox-esr python3-websocket webkit2gtk-driver
 )
 
-# Configures <source>/build-web against the Qt for the web at <prefix>.
+# web_configure <source> <qt prefix> [<folder> [<cmake option>...]]:
+# configures <source>/build-web, or the folder given with the options given
+# (a release's), against the Qt for the web at <prefix>.
 web_configure() {
-  local source=$1 qt=$2
+  local source=$1 qt=$2 build=$1/build-web
+  shift 2
+  if [ $# -gt 0 ]; then build=$1; shift; fi
   # Qt's CMake functions read emscripten's place from an emsdk-shaped
   # folder; emscripten's JavaScript tools want Debian's node modules.
   export EMSDK=$qt/emsdk NODE_PATH=/usr/share/nodejs
-  forget_other_qt "$source/build-web" "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-  cmake -S "$source" -B "$source/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  forget_other_qt "$build" "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(realpath "$source")/platforms/web/emscripten.cmake" \
-    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
+    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" "$@" >/dev/null
 }
 
+# web_build [<folder> [<cmake option>...]]: into build-web/, or the folder
+# given with the options given (a release's).
 web_build() {
+  local build=build-web
+  if [ $# -gt 0 ]; then build=$1; shift; fi
   install_missing "${WEB_PACKAGES[@]}"
   host_tools
   local qt
   qt=$(platforms/web/build-qt.sh)
-  echo "== build-web: the game for the browser"
-  web_configure . "$qt"
-  cmake --build build-web --parallel "$(nproc)"
-  rm -f build-web/roemische-zahlen-*-web.zip
-  (cd build-web && cpack -G ZIP >/dev/null)
-  ls build-web/roemische-zahlen-*-web.zip
+  echo "== $build: the game for the browser"
+  web_configure . "$qt" "$build" "$@"
+  cmake --build "$build" --parallel "$(nproc)"
+  rm -f "$build"/roemische-zahlen-*-web.zip
+  (cd "$build" && cpack -G ZIP >/dev/null)
+  ls "$build"/roemische-zahlen-*-web.zip
 }
 
 verb web "builds the browser version into build-web/ and packs the folder a web server serves as a zip (the first run builds Qt for WebAssembly, 10 to 20 minutes)"
@@ -59,7 +70,7 @@ verb_web_run() {
   exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
 }
 
-verb web-test "the same, then every browser check (ctest -L web): the zip, the tests built for the browser, the games in headless Chromium, and the game by ear under Orca"
+verb web-test "the same, then every browser check (ctest -L web): the zip, the tests built for the browser, the games in Chromium, Firefox ESR and WebKitGTK, the game's edges, and the game by ear under Orca in Chromium and Firefox"
 verb_web_test() {
   web_build
   install_missing "${WEB_TEST_PACKAGES[@]}" "${SCREENREADER_PACKAGES[@]}"

@@ -14,26 +14,31 @@ WINDOWS_PACKAGES=(
   xvfb xdotool x11-utils          # the game on Windows' own platform, on a display of its own
   zip git python3 python3-pefile
   wixl                            # builds the Windows Installer package
+  faketime                        # the clock it dates the package by, at the commit's time in a release
   msitools                        # sets its summary; msiinfo and msiextract read it back in the checks
   python3-liblnk                  # the install check reads the Start-menu and desktop shortcuts
 )
 
+# windows_build [<folder> [<cmake option>...]]: into build-windows/, or the
+# folder given with the options given (a release's).
 windows_build() {
+  local build=build-windows
+  if [ $# -gt 0 ]; then build=$1; shift; fi
   install_missing "${WINDOWS_PACKAGES[@]}"
   host_tools
   local qt toolchain=$PWD/platforms/windows/mingw-w64-x86_64.cmake
   qt=$(platforms/windows/build-qt.sh "$toolchain")
-  echo "== build-windows: the game for 64-bit Windows"
-  forget_other_qt build-windows "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-  cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+  echo "== $build: the game for 64-bit Windows"
+  forget_other_qt "$build" "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/platforms/windows/wine-run" \
-    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" >/dev/null
-  cmake --build build-windows --parallel "$(nproc)"
-  (cd build-windows && cpack -G ZIP >/dev/null)
-  cmake --build build-windows --target msi >/dev/null
-  ls build-windows/roemische-zahlen-*-windows-x64.zip build-windows/roemische-zahlen-*-x64.msi
+    -DRZ_CACHE="$RZ_CACHE" "${HOST_TOOLS[@]}" "$@" >/dev/null
+  cmake --build "$build" --parallel "$(nproc)"
+  (cd "$build" && cpack -G ZIP >/dev/null)
+  cmake --build "$build" --target msi >/dev/null
+  ls "$build"/roemische-zahlen-*-windows-x64.zip "$build"/roemische-zahlen-*-x64.msi
 }
 
 # The project's Wine prefix for the suite, beside the cached Qt, made once.

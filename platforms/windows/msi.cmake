@@ -33,6 +33,11 @@ endif()
 # replaces. Each version is a product of its own, with a code of its own.
 set(UPGRADE_CODE 1B5013D4-E922-44CF-863C-9D83F26EDB1E)
 string(UUID PRODUCT_CODE NAMESPACE ${UPGRADE_CODE} NAME "Römische Zahlen ${VERSION}" TYPE SHA1 UPPER)
+# Each package of other bytes needs a package code of its own, and the same
+# files of the same version give the same package: it is made from the
+# version and the zip (which holds the game and its source as committed).
+file(SHA256 ${ZIP} zip_hash)
+string(UUID PACKAGE_CODE NAMESPACE ${UPGRADE_CODE} NAME "Paket ${VERSION} ${zip_hash}" TYPE SHA1 UPPER)
 
 find_program(WIXL wixl REQUIRED)
 find_program(MSIBUILD msibuild REQUIRED)
@@ -96,8 +101,17 @@ file(WRITE ${WORK}/files.wxs "${fragment}")
 # wixl finds files by paths relative to where it runs, not by full paths.
 get_filename_component(here ${CMAKE_CURRENT_LIST_FILE} DIRECTORY)
 configure_file(${ICON} ${WORK}/roemische-zahlen.ico COPYONLY)
+# wixl dates the package's summary (created, last saved) by the clock;
+# where SOURCE_DATE_EPOCH is set (./dev release), the clock it reads stands
+# still at that time.
+set(clock)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  find_program(FAKETIME faketime REQUIRED)
+  string(TIMESTAMP frozen "%Y-%m-%d %H:%M:%S" UTC)
+  set(clock ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f ${frozen})
+endif()
 file(REMOVE ${OUTPUT})
-execute_process(COMMAND ${WIXL} --arch x64 -o ${OUTPUT}
+execute_process(COMMAND ${clock} ${WIXL} --arch x64 -o ${OUTPUT}
                         -D Version=${VERSION} -D ProductCode=${PRODUCT_CODE} -D UpgradeCode=${UPGRADE_CODE}
                         -D Stage=stage -D Icon=roemische-zahlen.ico
                         ${here}/roemische-zahlen.wxs files.wxs
@@ -107,9 +121,10 @@ execute_process(COMMAND ${WIXL} --arch x64 -o ${OUTPUT}
 # wixl writes the summary's template as English and its strings in UTF-8,
 # where the summary says Windows-1252 (the package's code page, in which its
 # tables are written). The template is set to German (1031), and the
-# strings Explorer shows are written anew in Windows-1252.
+# strings Explorer shows are written anew in Windows-1252. The package code
+# is the one made above.
 string(ASCII 246 o_umlaut)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
                         ${MSIBUILD} ${OUTPUT} -s "R${o_umlaut}mische Zahlen ${VERSION}"
-                        "The R${o_umlaut}mische Zahlen developers" "x64;1031"
+                        "The R${o_umlaut}mische Zahlen developers" "x64;1031" "{${PACKAGE_CODE}}"
                 COMMAND_ERROR_IS_FATAL ANY)

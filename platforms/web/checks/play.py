@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Römische Zahlen developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The browser version as a pupil gets it, in Debian's headless Chromium
-(./dev web-test runs each part as a check of its own).
+"""The browser version as a pupil gets it, in Debian's Chromium, Firefox ESR
+and WebKitGTK (./dev web-test runs each part as a check of its own).
 
 1. The zip: what a school puts on its server is all there; where the
    browser cannot run the game (no WebAssembly, no WebGL, the page opened
@@ -21,25 +21,36 @@
    Tab, Return) or tapped; on the PC three more games lost in a row on the
    keyboard alone, each game-over window taking Return; "Ende" and the page
    after it; then, with the server stopped, the game started again from the
-   page's button.
+   page's button. The same game, with the mouse and the keyboard, in Firefox
+   at the PC's page size, and in WebKit at the PC's and at a tablet's
+   (820 x 1180 CSS pixels, pixel ratio 2).
+4. The game's edges: the outermost columns and rows of device pixels of the
+   game's box show the window's background wherever the layout puts no
+   control, at pixel ratios 1, 2 and 3 (and in every game above): no line
+   left unpainted.
+5. A teacher's link, index.html?bis=20: the page says the range above the
+   game, which still fits the page; a game lost and a new one, every number
+   asked within 0 to 20; an address whose range cannot be used (not a whole
+   number, out of 0 to 3999, von above bis) says which value in German and
+   the game starts with the whole range; the whole range says nothing.
 
 Everything the game says is read where a screen reader finds it: in the
 page's live region. A script the browser runs before the page's own records
 every paragraph added to it, in order; after each step the check waits for
 the expected German message, and, while it is the newest, asks the
-browser's accessibility tree (over the DevTools protocol) that the region
-is a polite status holding it. The canvas must be named after the active
+browser's accessibility tree (in Chromium, over the DevTools protocol; in
+the other engines the page's markup) that the region is a polite status
+holding it. The canvas must be named after the active
 window and described by the page's help on the keys; the solution of an
 open exercise must be nowhere in the page's markup or accessibility tree.
 Nothing about the page is changed. Any console warning or error of the page
 or the program fails the check.
 
-usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone
+usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet|range
 """
 
 import contextlib
 import gzip
-import io
 import json
 import pathlib
 import re
@@ -51,12 +62,12 @@ import time
 import zipfile
 
 from PIL import Image, ImageChops, ImageStat
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[3] / "checks"))  # the kit, run by hand
 from rzkit import CheckFailed, SetupFailed, facts  # noqa: E402
-from rzkit.browser import PC, PHONE, Console, first_frame, served, the_zip, unpack, wait  # noqa: E402
+from rzkit.browser import PC, PHONE, Console, Server, first_frame, the_zip, unpack, wait  # noqa: E402
+from rzkit.engines import TABLET, browser, version  # noqa: E402
 from rzkit.roman import occurrences, roman, wrong_letter  # noqa: E402
 
 # The windows as the program lays them out: the exercise window's client
@@ -78,29 +89,38 @@ def text(key, *parts):
 
 NEW_NUMBER = text("newNumber", "NUMBER").replace("NUMBER", r"(\d+)")
 
-# Handed in before the page's own scripts run: every paragraph added to the
-# page's live region (what a screen reader is given to speak), in order, is
+# Handed in before the page's own scripts run (in WebKit, as the page has
+# loaded, before the program starts): every paragraph added to the page's
+# live region (what a screen reader is given to speak), in order, is
 # collected in window.rzSaid.
 LISTEN = """
 window.rzSaid = [];
-document.addEventListener("DOMContentLoaded", function () {
+function rzListen() {
   const region = document.getElementById("mitteilung");
   new MutationObserver(function (records) {
     for (const record of records)
       for (const node of record.addedNodes)
         window.rzSaid.push(node.textContent);
   }).observe(region, { childList: true });
-});
+}
+if (document.getElementById("mitteilung"))
+  rzListen();
+else
+  document.addEventListener("DOMContentLoaded", rzListen);
 """
 
 
 @contextlib.contextmanager
-def session(folder, setup):
-    """A server for the folder and a fresh browser that listens to the
-    page's live region."""
-    with served(folder, setup) as (server, driver):
-        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": LISTEN})
-        yield server, driver
+def session(folder, setup, engine="chromium"):
+    """A server for the folder and a fresh browser of the engine that
+    listens to the page's live region."""
+    server = Server(folder)
+    try:
+        with browser(engine, setup) as driver:
+            driver.preload(LISTEN)
+            yield server, driver
+    finally:
+        server.stop()
 
 
 # -- the zip ----------------------------------------------------------------
@@ -181,8 +201,16 @@ def _text(node, by_id):
     return "".join(_text(by_id[child], by_id) for child in node.get("childIds", []) if child in by_id)
 
 
+def _devtools(driver):
+    return hasattr(driver, "execute_cdp_cmd")
+
+
 def live_region(driver):
     """The live region as a screen reader is given it: role, politeness and text."""
+    if not _devtools(driver):
+        return tuple(driver.execute_script(
+            "const r = document.getElementById('mitteilung');"
+            "return [r.getAttribute('role'), r.getAttribute('aria-live'), r.textContent];"))
     node, by_id = accessible(driver, "#mitteilung")
     if not node or node.get("ignored"):
         return None
@@ -193,6 +221,12 @@ def live_region(driver):
 def canvas_named(driver, name):
     """The canvas as a screen reader finds it: an application named after the
     active window, described by the page's help on the keys."""
+    if not _devtools(driver):
+        return driver.execute_script(
+            "const c = document.querySelector('#spiel canvas');"
+            "const help = c && document.getElementById(c.getAttribute('aria-describedby'));"
+            "return !!c && c.getAttribute('role') === 'application' && c.getAttribute('aria-label') === arguments[0]"
+            " && !!help && help.textContent.includes('Tastatur');", name)
     node, _ = accessible(driver, "#spiel canvas")
     return bool(node) and _value(node, "role") == "application" and _value(node, "name") == name \
         and "Tastatur" in _value(node, "description")
@@ -202,7 +236,7 @@ def page_text(driver):
     """All a screen reader or a script could read of the page: its markup and
     every name, description and value in its accessibility tree."""
     parts = [driver.execute_script("return document.documentElement.outerHTML;")]
-    for node in accessibility_tree(driver).values():
+    for node in (accessibility_tree(driver).values() if _devtools(driver) else ()):
         parts += [str(_value(node, key)) for key in ("name", "description", "value")]
     return "\n".join(parts)
 
@@ -228,7 +262,9 @@ class Game:
                        "if (!c) return null; const r = c.getBoundingClientRect();"
                        "return {x: r.left, y: r.top, w: r.width, h: r.height, pw: c.width, ph: c.height,"
                        " dpr: window.devicePixelRatio, vw: document.documentElement.clientWidth,"
-                       " vh: document.documentElement.clientHeight};")
+                       " vh: document.documentElement.clientHeight,"
+                       " line: (b => ({height: b.height, bottom: b.bottom}))"
+                       "(document.getElementById('bereich').getBoundingClientRect())};")
 
     def first_frame(self):
         return first_frame(self.driver)
@@ -298,7 +334,7 @@ class Game:
             raise CheckFailed(f"the game said more than expected: {extra}")
 
     def keys(self, text):
-        ActionChains(self.driver).send_keys(text).perform()
+        self.driver.keys(text)
 
     def point(self, control, window=(0, 0)):
         c = self.canvas()
@@ -318,18 +354,13 @@ class Game:
                 self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
                 time.sleep(0.05)
         else:
-            # As a hand moves the mouse: onto the key, then the click.
-            self.hover(x, y)
-            for kind in ("mousePressed", "mouseReleased"):
-                self.driver.execute_cdp_cmd("Input.dispatchMouseEvent",
-                                            {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
-                time.sleep(0.05)
+            self.driver.click(x, y)
 
     def hover(self, x, y):
-        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+        self.driver.hover(x, y)
 
     def screenshot(self):
-        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+        return self.driver.screenshot()
 
     def picture(self):
         """The game's box alone, two device pixels in from its edges."""
@@ -354,16 +385,84 @@ def check_fit(game):
     c = game.canvas()
     if not c:
         raise CheckFailed("no canvas in the page")
-    scale = min(c["vw"] / (WINDOW[0] / 15), c["vh"] / (WINDOW[1] / 15))
+    # Below the range's line, where the page shows one.
+    scale = min(c["vw"] / (WINDOW[0] / 15), (c["vh"] - c["line"]["height"]) / (WINDOW[1] / 15))
     expected = (int(WINDOW[0] / 15 * scale), int(WINDOW[1] / 15 * scale))
     if abs(c["w"] - expected[0]) > 1 or abs(c["h"] - expected[1]) > 1:
         raise CheckFailed(f"the game is {c['w']} x {c['h']} CSS pixels in a page of {c['vw']} x {c['vh']}, "
                           f"not the largest fit {expected[0]} x {expected[1]}")
-    if c["x"] < 0 or c["y"] < 0 or c["x"] + c["w"] > c["vw"] + 0.5 or c["y"] + c["h"] > c["vh"] + 0.5:
+    if c["x"] < 0 or c["y"] < c["line"]["bottom"] - 0.5 or c["x"] + c["w"] > c["vw"] + 0.5 or c["y"] + c["h"] > c["vh"] + 0.5:
         raise CheckFailed("the game does not lie within the page")
     if abs(c["pw"] - c["w"] * c["dpr"]) > 2 or abs(c["ph"] - c["h"] * c["dpr"]) > 2:
         raise CheckFailed(f"drawn at {c['pw']} x {c['ph']} device pixels, not at the pixel ratio {c['dpr']}")
     return c, scale
+
+
+def check_edges(game):
+    """The game's box is the window's to its very edge: where the layout puts
+    no control within a pixel of it, the outermost columns and rows of
+    device pixels show the window's background (the colour most of the box
+    shows), not a line the window left unpainted."""
+    c = game.canvas()
+    shot = game.screenshot()
+    dpr = shot.width / c["vw"]
+    left, top = round(c["x"] * dpr), round(c["y"] * dpr)
+    width, height = min(c["pw"], shot.width - left), min(c["ph"], shot.height - top)
+    box = shot.crop((left, top, left + width, top + height))
+    background = max(box.getcolors(width * height), key=lambda counted: counted[0])[1]
+    unit = width / (WINDOW[0] / 15)     # device pixels to a pixel of the layout
+    controls = [tuple(control[k] / 15 * unit for k in ("left", "top", "width", "height"))
+                for control in EXERCISE.facts["controls"] if control["shown"]]
+
+    def free(x, y):
+        return not any(x0 - unit <= x <= x0 + w + unit and y0 - unit <= y <= y0 + h + unit
+                       for x0, y0, w, h in controls)
+    lines = {"left column": [(0, y) for y in range(height)], "right column": [(width - 1, y) for y in range(height)],
+             "top row": [(x, 0) for x in range(width)], "bottom row": [(x, height - 1) for x in range(width)]}
+    for name, pixels in lines.items():
+        free_pixels = [p for p in pixels if free(*p)]
+        off = [p for p in free_pixels if max(abs(a - b) for a, b in zip(box.getpixel(p), background)) > 12]
+        if off:
+            raise CheckFailed(f"at pixel ratio {dpr:g} the game's {name} of device pixels is not the window's "
+                              f"background {background} in {len(off)} of {len(free_pixels)} places "
+                              f"(the first {off[0]}: {box.getpixel(off[0])})")
+    # Nor a line of the window's background inside a text box's frame: from
+    # outside in, across each side at its middle, through the frame and a
+    # device pixel beyond it.
+    for control in EXERCISE.facts["controls"]:
+        if control["kind"] != "text" or not control["shown"]:
+            continue
+        x0, y0, w, h = (control[k] / 15 * unit for k in ("left", "top", "width", "height"))
+        middle_x, middle_y = int(x0 + w / 2), int(y0 + h / 2)
+        depth = range(-1, int(unit) + 3)
+        sides = {"left": [(int(x0) + d, middle_y) for d in depth],
+                 "right": [(int(x0 + w) - 1 - d, middle_y) for d in depth],
+                 "top": [(middle_x, int(y0) + d) for d in depth],
+                 "bottom": [(middle_x, int(y0 + h) - 1 - d) for d in depth]}
+        for side, pixels in sides.items():
+            colours = [box.getpixel(p) for p in pixels if 0 <= p[0] < width and 0 <= p[1] < height]
+            framed = [i for i, colour in enumerate(colours) if max(colour) < 100]
+            if framed and any(max(abs(a - b) for a, b in zip(colour, background)) <= 12
+                              for colour in colours[framed[0]:]):
+                raise CheckFailed(f"at pixel ratio {dpr:g} a line of the window's background lies inside the "
+                                  f"{side} side of the frame of the box {control['layoutName']}: {colours}")
+    print(f"   the edges at pixel ratio {dpr:g}: the window's background {background} to the last device pixel "
+          f"of a {width} x {height} box, none inside the text boxes' frames")
+
+
+def edges(site):
+    """At a tablet's page size, at pixel ratios 1, 2 and 3 (in Chromium,
+    which sets the ratio of a page of its own)."""
+    for ratio in (1, 2, 3):
+        with session(site, dict(TABLET, ratio=ratio)) as (server, driver):
+            console = Console(driver)
+            driver.get(server.url)
+            game = Game(driver, console, touch=False)
+            game.first_frame()
+            time.sleep(0.5)
+            check_fit(game)
+            check_edges(game)
+            console.read()
 
 
 def check_game_over_window(game, canvas, scale):
@@ -400,10 +499,11 @@ def check_game_over_window(game, canvas, scale):
     return found
 
 
-def play(site, setup):
+def play(site, setup, engine="chromium"):
     touch_screen = "mobile" in setup
-    with session(site, setup) as (server, driver):
-        console = Console(driver, server.url)
+    with session(site, setup, engine) as (server, driver):
+        console = Console(driver)
+        print(f"   {driver.engine} {version(engine)}")
         driver.get(server.url)
         mouse = Game(driver, console, touch=False)
         first = mouse.first_frame()
@@ -413,7 +513,8 @@ def play(site, setup):
             raise CheckFailed("the progress indication is still shown after the first frame")
         print(f"   first frame {first:.0f} ms after navigation; the game {canvas['w']:.0f} x {canvas['h']:.0f} "
               f"CSS pixels (scale {scale:.3f}) at pixel ratio {canvas['dpr']:g}")
-        if "size" in setup:
+        check_edges(mouse)
+        if "size" in setup and _devtools(driver):
             # The browser window turned, as a tablet's, and back: the game
             # fits anew each time and is drawn whole at its new scale, as
             # it was before (compared at the size of the first picture).
@@ -461,7 +562,8 @@ def play(site, setup):
         points = 60
         tapping = Game(driver, console, touch=True)
         tapping.heard, tapping.counts, tapping.before = mouse.heard, mouse.counts, mouse.before
-        for player in (mouse, tapping):
+        # A touch screen where the engine can be given one (Chromium).
+        for player in ((mouse, tapping) if _devtools(driver) else (mouse, mouse)):
             player.press("Neue Zahl")
             number = int(player.said(NEW_NUMBER, "a number asked on the screen").group(1))
             wrong = wrong_letter(number)
@@ -500,8 +602,14 @@ def play(site, setup):
         else:
             mouse.keys(Keys.TAB)
             mouse.said(re.escape(GAME_OVER_WINDOW.control("Ende")["said"]), "Tab in the game-over window")
-            ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
-            mouse.said(re.escape(GAME_OVER_WINDOW.control("Neues Spiel")["said"]), "Shift+Tab in the game-over window")
+            if getattr(driver, "shift_tab", True):
+                driver.chord(Keys.SHIFT, Keys.TAB)
+                mouse.said(re.escape(GAME_OVER_WINDOW.control("Neues Spiel")["said"]),
+                           "Shift+Tab in the game-over window")
+            else:
+                print(f"   (no Shift+Tab in {driver.engine}: Tab again, round to the first button)")
+                mouse.keys(Keys.TAB)
+                mouse.said(re.escape(GAME_OVER_WINDOW.control("Neues Spiel")["said"]), "Tab round in the game-over window")
             mouse.keys(Keys.RETURN)
         mouse.heard = player.heard = max(mouse.heard, player.heard)
         mouse.said(re.escape(EXERCISE.said), "the exercise window again")
@@ -522,7 +630,8 @@ def play(site, setup):
         mouse.keys(Keys.RETURN)
         mouse.said(text("right", 60), "a right answer in the new game, from 50 points")
         print(f"   the live region: {mouse.heard} messages in order, {mouse.counts['spoken']} of them read "
-              f"from the accessibility tree; the canvas named for the exercise and the game-over window; "
+              f"from the {'accessibility tree' if _devtools(driver) else 'markup'}; "
+              f"the canvas named for the exercise and the game-over window; "
               f"the open solution looked for in the page {mouse.counts['concealed']} times, never found")
 
         # "Ende": the page says the game has ended and offers a new one.
@@ -537,6 +646,7 @@ def play(site, setup):
         controlled(driver)
         server.stop()
         mouse.js("document.getElementById('neu').click();")
+        driver.reloaded()
         wait("the page reloaded", lambda: mouse.js("return window.rzSaid && window.rzSaid.length === 0;"), 15)
         mouse.heard = 0
         mouse.first_frame()
@@ -646,6 +756,72 @@ def run_tests(folder):
         raise CheckFailed("a test failed in the browser")
 
 
+# -- a teacher's range ----------------------------------------------------------
+
+RANGE_LINE = "return document.getElementById('bereich').hidden ? null : document.getElementById('bereich').innerText;"
+WHOLE = facts.range_text("line", 0, 3999)
+# Addresses whose range cannot be used, and the reason the page must give.
+BAD_RANGES = [
+    ("?von=abc&bis=20", facts.range_text("notWhole", "abc", "von")),
+    ("?bis=4000", facts.range_text("outside", 4000, "bis", 0, 3999)),
+    ("?von=50&bis=20", facts.range_text("vonAboveBis", "von", 50, "bis", 20)),
+]
+
+
+def numbers_asked(game):
+    return [int(m.group(1)) for m in (re.fullmatch(NEW_NUMBER, t.rstrip("\u00a0"))
+                                      for t in game.js("return window.rzSaid;")) if m]
+
+
+def play_range(site):
+    with session(site, PC) as (server, driver):
+        console = Console(driver)
+        for query, reason in [("?von=0&bis=3999", None)] + BAD_RANGES:
+            driver.get(server.url + "index.html" + query)
+            game = Game(driver, console, touch=False)
+            game.first_frame()
+            shown = game.js(RANGE_LINE)
+            expected = reason and facts.range_text("addressProblem", reason, WHOLE)
+            if shown != expected:
+                raise CheckFailed(f"{query}: the page says {shown!r}, not {expected!r}")
+            check_fit(game)
+            # The game runs with the whole range: it asks a number.
+            game.js("document.querySelector('#spiel canvas').focus();")
+            game.keys(Keys.RETURN)
+            game.said(NEW_NUMBER, f"a number asked with {query}")
+            console.read()
+            print(f"   {query}: {shown or 'no line (the whole range)'}")
+
+        driver.get(server.url + "index.html?bis=20")
+        game = Game(driver, console, touch=False)
+        game.first_frame()
+        line = facts.range_text("line", 0, 20)
+        shown = game.js(RANGE_LINE)
+        if shown != line:
+            raise CheckFailed(f"?bis=20: the page says {shown!r}, not {line!r}")
+        canvas, scale = check_fit(game)
+        game.named(EXERCISE_NAME)
+        game.before = page_text(driver)
+        game.js("document.querySelector('#spiel canvas').focus();")
+        # A game lost and a new one; in it a right answer.
+        game.lose_on_keyboard(1)
+        game.keys(Keys.RETURN)
+        number = int(game.said(NEW_NUMBER, "a number in the new game").group(1))
+        answer = roman(number)
+        for i, letter in enumerate(answer.lower()):
+            game.keys(letter)
+            game.said(text("answer", answer[:i + 1]), f"the answer after key {letter}")
+        game.keys(Keys.RETURN)
+        game.said(text("right", 60), f"the verdict on {answer} for {number}")
+        asked = numbers_asked(game)
+        outside = [n for n in asked if not 0 <= n <= 20]
+        if outside or len(asked) < 4:
+            raise CheckFailed(f"?bis=20: asked {asked}")
+        console.read()
+        print(f"   ?bis=20: {line!r} above the game ({canvas['w']:.0f} x {canvas['h']:.0f} CSS pixels, "
+              f"scale {scale:.3f}); {len(asked)} numbers asked in two games, all from 0 to 20: {asked}")
+
+
 PARTS = {
     "zip": ("the zip", lambda build, site: None),
     "refusals": ("where the game cannot run", lambda build, site: check_refusals(site)),
@@ -653,6 +829,14 @@ PARTS = {
     "tests": ("the tests in the browser", lambda build, site: run_tests(build / "web" / "tests")),
     "pc": (f"a game at the page size of a {PC['name']}", lambda build, site: play(site, PC)),
     "phone": (f"a game at the page size of a {PHONE['name']}", lambda build, site: play(site, PHONE)),
+    "edges": ("the game's edges at pixel ratios 1, 2 and 3", lambda build, site: edges(site)),
+    "firefox_pc": (f"a game in Firefox at the page size of a {PC['name']}",
+                   lambda build, site: play(site, PC, "firefox")),
+    "webkit_pc": (f"a game in WebKit at the page size of a {PC['name']}",
+                  lambda build, site: play(site, PC, "webkit")),
+    "webkit_tablet": (f"a game in WebKit at the page size of a {TABLET['name']}",
+                      lambda build, site: play(site, TABLET, "webkit")),
+    "range": ("a teacher's range in the address", lambda build, site: play_range(site)),
 }
 
 

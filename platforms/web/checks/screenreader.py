@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The browser version played by ear under the Orca screen reader.
 
-The game of the zip, served from 127.0.0.1, in Debian's Chromium (with a
-window, since Orca hears no headless browser) on a session of its own as
-the checks' kit starts it: an X server, the buses and Orca, which
-logs everything it says. Chromium starts after Orca, so that it gives its
-pages to the accessibility bus. The keys go through the X server, as from
-a keyboard: Orca hears them and, in focus mode, passes them to the page.
+The game of the zip, served from 127.0.0.1, in Debian's Chromium or
+Firefox ESR (with a window, since Orca hears no headless browser) on a
+session of its own as the checks' kit starts it: an X server, the buses and
+Orca, which logs everything it says. The browser starts after Orca, so that
+it gives its pages to the accessibility bus. The keys go through the X
+server, as from a keyboard: Orca hears them and, in focus mode, passes them
+to the page.
 
 One game, by ear: the game takes the focus as it starts; back from the
 address bar, Orca names it after its window and describes it with the
@@ -27,7 +28,7 @@ Prints each step and what Orca said; exits with 0 when everything held, 1
 when not (with Orca's last words), 2 when the session could not be set up.
 It ends only the processes it started, with whatever they started.
 
-usage: screenreader.py BUILD-WEB-FOLDER
+usage: screenreader.py BUILD-WEB-FOLDER [chromium|firefox]
 """
 
 import contextlib
@@ -39,13 +40,13 @@ import sys
 import tempfile
 import time
 
-from selenium.common.exceptions import WebDriverException
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[3] / "checks"))  # the kit, run by hand
 from rzkit import CheckFailed, SetupFailed, facts  # noqa: E402
-from rzkit.browser import Server, chromium, first_frame, the_zip, unpack, wait  # noqa: E402
+from rzkit.browser import Server, first_frame, the_zip, unpack, wait  # noqa: E402
+from rzkit.engines import browser, version  # noqa: E402
 from rzkit.orca import Orca  # noqa: E402
 from rzkit.roman import occurrences, roman, wrong_letter  # noqa: E402
 from rzkit.session import Processes, poll, start_session  # noqa: E402
@@ -70,17 +71,17 @@ class Keyboard:
         self.x = xdisplay.Display(display)
 
     def focus(self):
-        """What a window manager does: the keyboard to Chromium's window."""
+        """What a window manager does: the keyboard to the browser's window,
+        the one shown on the screen."""
         def window():
             for child in self.x.screen().root.query_tree().children:
                 try:
-                    if (child.get_wm_class() or ("", ""))[1] == "Chromium" \
-                            and child.get_attributes().map_state == X.IsViewable:
+                    if child.get_wm_class() and child.get_attributes().map_state == X.IsViewable:
                         return child
                 except Exception:  # a window gone meanwhile
                     pass
             return None
-        poll(window, "Chromium's window on the screen", SetupFailed).set_input_focus(
+        poll(window, "the browser's window on the screen", SetupFailed).set_input_focus(
             X.RevertToParent, X.CurrentTime)
         self.x.sync()
 
@@ -148,11 +149,19 @@ def play(ear, driver):
     wait("the game to take the focus", lambda: driver.execute_script(
         "return document.activeElement === document.querySelector('#spiel canvas');"), 10)
     loaded = ear.next
-    ear.hear("F6: the address bar", r".*\b127\.0\.0\.1:\d+\b.*", "F6", message=False)
-    named = any(u.startswith(EXERCISE.name) for u in ear.said()[loaded:ear.next])
-    print(f"  {'':<34} (Orca {'said' if named else 'did not say'} the game as it took the focus)")
-    ear.hear("Shift+F6: the game has the focus", re.escape(EXERCISE.name) + r"( \w+)?\.?", "Shift_L", "F6",
-             message=False)
+    game = re.escape(EXERCISE.name) + r"( \w+)?\.?"
+    if driver.engine == "Firefox ESR":
+        # Firefox leaves the keyboard in the address bar when it is sent to
+        # a page from outside; F6 goes into the page, to the page as a whole
+        # (and so does Shift+F6 from the address bar), and Tab to the game.
+        ear.keyboard.press("F6")
+        wait("the page to have the keyboard", lambda: driver.execute_script("return document.hasFocus();"), 10)
+        ear.hear("F6, Tab: the game has the focus", game, "Tab", message=False)
+    else:
+        ear.hear("F6: the address bar", r".*\b127\.0\.0\.1:\d+\b.*", "F6", message=False)
+        named = any(u.startswith(EXERCISE.name) for u in ear.said()[loaded:ear.next])
+        print(f"  {'':<34} (Orca {'said' if named else 'did not say'} the game as it took the focus)")
+        ear.hear("Shift+F6: the game has the focus", game, "Shift_L", "F6", message=False)
     ear.hear("  and its description", r"(Römische Zahlen )?Das Spiel wird mit der Tastatur gespielt\b.*",
              message=False)
 
@@ -188,36 +197,34 @@ def play(ear, driver):
     new_number(ear)
 
 
-def chromium_with_window(env, profile):
-    """Chromium with a window on the session's screen (Orca hears no
-    headless browser)."""
-    try:
-        return chromium(profile, {}, headless=False, env=env)
-    except WebDriverException as error:
-        raise SetupFailed(f"Chromium did not start: {error.msg}")
-
-
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3) or sys.argv[2:] not in ([], ["chromium"], ["firefox"]):
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
         return 2
+    engine = (sys.argv[2:] or ["chromium"])[0]
     began = time.monotonic()
     # Ended from outside, it still ends what it started.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     processes = Processes()
     tmp = tempfile.mkdtemp(prefix="rz-web-screenreader-")
-    server = driver = ear = None
+    server = ear = None
     status = 0
+    opened = contextlib.ExitStack()
     try:
         site = unpack(the_zip(sys.argv[1]), pathlib.Path(tmp) / "site")
         env = start_session(processes, tmp)
         orca = Orca(processes, env, tmp)
         server = Server(site)
-        driver = chromium_with_window(env, pathlib.Path(tmp) / "profile")
+        try:
+            # With a window on the session's screen: Orca hears no headless browser.
+            driver = opened.enter_context(browser(engine, {}, env=env, headless=False))
+        except Exception as error:
+            raise SetupFailed(f"{engine} did not start: {error}")
         keyboard = Keyboard(env["DISPLAY"])
         keyboard.focus()
         ear = Ear(orca, keyboard)
-        print(f"== the game by ear, Orca and Chromium ready after {time.monotonic() - began:.1f} s")
+        print(f"== the game by ear, Orca and {driver.engine} {version(engine)} ready after "
+              f"{time.monotonic() - began:.1f} s")
         driver.get(server.url)
         ear.hear("Orca: the page has loaded", r"Finished loading Römische Zahlen\.?", message=False)
         ear.step = "the game's first frame"
@@ -234,9 +241,8 @@ def main():
             print("Orca's last words:\n  " + "\n  ".join(ear.said()[-15:]), file=sys.stderr)
         status = 1
     finally:
-        if driver:
-            with contextlib.suppress(WebDriverException):
-                driver.quit()
+        with contextlib.suppress(Exception):
+            opened.close()
         if server:
             server.stop()
         processes.end_all()

@@ -10,19 +10,21 @@ the user's desktop to), with msiexec and no question (/qn):
      is installed;
   2. the package: the zip's files, byte for byte, in
      C:\\Program Files\\Römische Zahlen\\, the Start-menu shortcut to the game
-     with the game's folder as working folder, the uninstall entry (name,
+     with the game's folder as working folder and no arguments, the uninstall entry (name,
      version, publisher, language, the game's icon), no desktop shortcut,
      and nothing written anywhere else;
   3. the installed game, started by its Start-menu shortcut, opens its window
      on Windows' own platform and ends with status 0 on "Ende"
      (game.py);
-  4. a package of a higher version, built here, replaces it: one entry is
-     left, of the new version, and the files are in place; the older package
-     then refuses to replace the newer one;
+  4. a package of a higher version, built here, replaces it, given VON=5:
+     one entry is left, of the new version, the files are in place, and the
+     shortcut starts the game with --von 5; the older package then refuses
+     to replace the newer one;
   5. removing it leaves nothing behind: every file, folder and registry value
      is as before the first install;
-  6. with DESKTOPSHORTCUT=1 the desktop has a shortcut to the game too, and
-     removing the package removes it.
+  6. with DESKTOPSHORTCUT=1 and BIS=100 the desktop has a shortcut to the
+     game too, both shortcuts start it with --bis 100 (a teacher's range),
+     and removing the package removes it.
 
 Wine files the shortcuts "for all users" under the user's own folders; the
 check accepts either place and says which it found. It ends only the Wine
@@ -269,7 +271,12 @@ def uninstall_entries(prefix):
             if key.startswith(base) and values.get("DisplayName") == NAME}
 
 
-def check_installed(prefix, zip_files, icon, code, version):
+def check_arguments(link, arguments):
+    given = link.command_line_arguments or ""
+    check(given == arguments, "with the arguments %s" % (given or "(none)"))
+
+
+def check_installed(prefix, zip_files, icon, code, version, arguments=""):
     installed = {}
     top = prefix.path("drive_c/" + INSTALL_DIR)
     for folder, _, files in os.walk(top):
@@ -295,6 +302,7 @@ def check_installed(prefix, zip_files, icon, code, version):
         check(link.local_path == target, "it starts %s" % link.local_path)
         working = (link.working_directory or "").rstrip("\\")
         check(working == "C:\\" + INSTALL_DIR.replace("/", "\\"), "in the folder %s" % working)
+        check_arguments(link, arguments)
         link.close()
     check(not prefix.find_shortcut("desktop"), "no desktop shortcut without DESKTOPSHORTCUT=1")
 
@@ -388,7 +396,7 @@ def main():
             # What still runs of the game is ended with the prefix's server.
             prefix.end()
 
-        part("a higher version, %s, replaces it" % higher_version)
+        part("a higher version, %s, replaces it, with VON=5" % higher_version)
         higher = os.path.join(work, "roemische-zahlen-%s-x64.msi" % higher_version)
         subprocess.run(["cmake", "-DZIP=" + zips[0], "-DICON=" + icon, "-DVERSION=" + higher_version,
                         "-DOUTPUT=" + higher,
@@ -396,9 +404,9 @@ def main():
                         os.path.join(HERE, "..", "msi.cmake")], check=True, stdout=subprocess.DEVNULL)
         higher_code = package_properties(higher)["ProductCode"]
         check(higher_code != code, "a product code of its own: %s" % higher_code)
-        status = prefix.msiexec("/i", windows_path(higher), "/qn")
+        status = prefix.msiexec("/i", windows_path(higher), "/qn", "VON=5")
         check(status == 0, "status %d" % status)
-        check_installed(prefix, zip_files, icon, higher_code, higher_version)
+        check_installed(prefix, zip_files, icon, higher_code, higher_version, "--von 5")
 
         part("the older version does not replace the newer one")
         status = prefix.msiexec("/i", windows_path(msi), "/qn")
@@ -412,8 +420,8 @@ def main():
         check(status == 0, "status %d" % status)
         nothing_left(prefix, before, "nothing left")
 
-        part("with DESKTOPSHORTCUT=1")
-        status = prefix.msiexec("/i", windows_path(msi), "/qn", "DESKTOPSHORTCUT=1")
+        part("with DESKTOPSHORTCUT=1 and BIS=100")
+        status = prefix.msiexec("/i", windows_path(msi), "/qn", "DESKTOPSHORTCUT=1", "BIS=100")
         check(status == 0, "status %d" % status)
         desktop = prefix.find_shortcut("desktop")
         if check(len(desktop) == 1, "one desktop shortcut: %s" % (", ".join(desktop) or "none")):
@@ -421,8 +429,14 @@ def main():
             link.open(prefix.path(desktop[0]))
             check(link.local_path == "C:\\" + INSTALL_DIR.replace("/", "\\") + "\\roemische-zahlen.exe",
                   "it starts %s" % link.local_path)
+            check_arguments(link, "--bis 100")
             link.close()
-        check(len(prefix.find_shortcut("programs")) == 1, "and the Start-menu shortcut")
+        programs = prefix.find_shortcut("programs")
+        if check(len(programs) == 1, "and the Start-menu shortcut"):
+            link = pylnk.file()
+            link.open(prefix.path(programs[0]))
+            check_arguments(link, "--bis 100")
+            link.close()
         status = prefix.msiexec("/x", windows_path(msi), "/qn")
         check(status == 0, "msiexec /x: status %d" % status)
         nothing_left(prefix, before, "nothing left")
