@@ -9,9 +9,8 @@
 # - the programs run in a web page only: none of emscripten's code for
 #   Node.js or workers goes into them;
 # - every byte is downloaded before the first frame: binaryen's optimiser
-#   runs for size (-Oz, after the build type's -O3), and emscripten's small
-#   allocator (emmalloc) stands in for dlmalloc.
+#   runs for size (-Oz, after the build type's -O3).
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16 -sINITIAL_MEMORY=50MB -sENVIRONMENT=web -Oz -sMALLOC=emmalloc")
+    "-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16 -sINITIAL_MEMORY=50MB -sENVIRONMENT=web -Oz")
