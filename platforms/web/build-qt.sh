@@ -53,14 +53,14 @@ QT_OPTIONS=(
   -DFEATURE_xml=OFF
   -DFEATURE_concurrent=OFF
   -DFEATURE_printsupport=OFF
-  # Image formats: the game reads PNG only (its window icon).
+  # Image formats: the game reads PNG only (its window icon); XPM stays
+  # for drag and drop (above).
   -DFEATURE_jpeg=OFF
   -DFEATURE_gif=OFF
   -DFEATURE_ico=OFF
   -DFEATURE_imageformat_bmp=OFF
   -DFEATURE_imageformat_ppm=OFF
   -DFEATURE_imageformat_xbm=OFF
-  -DFEATURE_imageformat_xpm=OFF
   -DFEATURE_movie=OFF             # no animated images
   -DFEATURE_image_heuristic_mask=OFF
   -DFEATURE_image_text=OFF        # no text chunks read from images
@@ -72,23 +72,28 @@ QT_OPTIONS=(
   -DFEATURE_textmarkdownwriter=OFF
   -DFEATURE_syntaxhighlighter=OFF
   -DFEATURE_textbrowser=OFF       # no hypertext
-  # Windows of kinds the game has none of: dialogs (and with them the
-  # message, file, colour, font, input and progress dialogs, the wizard),
-  # MDI. Menus, main windows and tool buttons stay: Qt 6.4's Widgets does
-  # not compile without them (compat/removed_api.cpp includes their
-  # headers whatever the switches say); so does the graphics view, without
-  # which its QApplication's drag and drop code does not compile.
-  -DFEATURE_dialog=OFF
+  # Windows of kinds the game has none of: MDI, splash screens, the
+  # graphics view (which QWidget otherwise reaches through its proxy
+  # widgets), context menus (the text box turns its own off). Some stay,
+  # as Qt 6.4's Widgets does not compile without them: menus, main
+  # windows with their tool bars and resize handler, tool buttons
+  # (compat/removed_api.cpp includes their headers whatever the switches
+  # say); dialogs, message boxes with their button boxes and check boxes
+  # (the accessibility of message boxes is built whatever the switches
+  # say); group boxes (their button groups bring a header QAbstractButton
+  # needs); XPM below, without which Qt has no drag and drop, and
+  # QApplication's event code does not compile. The file, colour, font,
+  # input and progress dialogs go with the item views and line edits.
+  -DFEATURE_graphicsview=OFF
+  -DFEATURE_contextmenu=OFF
   -DFEATURE_mdiarea=OFF
   -DFEATURE_splashscreen=OFF
   # Controls the game has none of: item views (and with them every list,
   # tree, table, combo box, completer and calendar), line edits and spin
-  # boxes (the answer comes from the game's own buttons), group boxes,
-  # sliders other than the text box's scroll bar.
+  # boxes (the answer comes from the game's own buttons), sliders
+  # other than the text box's scroll bar, and the rest.
   -DFEATURE_itemviews=OFF
   -DFEATURE_lineedit=OFF
-  -DFEATURE_groupbox=OFF
-  -DFEATURE_checkbox=OFF
   -DFEATURE_commandlinkbutton=OFF
   -DFEATURE_stackedwidget=OFF
   -DFEATURE_splitter=OFF
@@ -98,7 +103,6 @@ QT_OPTIONS=(
   -DFEATURE_formlayout=OFF
   -DFEATURE_sizegrip=OFF
   -DFEATURE_rubberband=OFF
-  -DFEATURE_resizehandler=OFF
   -DFEATURE_statustip=OFF
   -DFEATURE_whatsthis=OFF
   -DFEATURE_scroller=OFF          # no kinetic scrolling
@@ -107,7 +111,6 @@ QT_OPTIONS=(
   -DFEATURE_style_windows=OFF     # the web's style is Fusion
   # Models and the rest of Qt GUI's extras that only the above use.
   -DFEATURE_standarditemmodel=OFF
-  -DFEATURE_filesystemmodel=OFF
   -DFEATURE_proxymodel=OFF
   -DFEATURE_stringlistmodel=OFF
   -DFEATURE_undocommand=OFF       # the text box is read-only
@@ -119,6 +122,7 @@ QT_OPTIONS=(
   # program), no plugins loaded at run time (everything is linked in),
   # no XML, no files watched, no calendars but the Gregorian.
   -DFEATURE_translation=OFF
+  -DFEATURE_sha3_fast=OFF         # Qt's own hashing: the small Keccak
   -DFEATURE_library=OFF
   -DFEATURE_xmlstream=OFF
   -DFEATURE_filesystemwatcher=OFF
@@ -128,7 +132,8 @@ QT_OPTIONS=(
 )
 
 # Mends to Debian's source that the game needs, applied in this order.
-PATCHES=("$(dirname "$(realpath "$0")")"/patches/qt-wasm-{scaling,pointer-without-window,no-bundled-fonts,activate-shown-window,no-permission-queries}.patch)
+PATCHES=("$(dirname "$(realpath "$0")")"/patches/qt-wasm-{scaling,pointer-without-window,no-bundled-fonts,activate-shown-window,no-permission-queries}.patch
+         "$(dirname "$(realpath "$0")")"/patches/qt-widgets-{without-item-views,no-standard-icons}.patch)
 
 THIRD_PARTY=(blake2 double-conversion easing freetype harfbuzz-ng icc libpng md4 md5
              pcre2 pixman rfc6234 sha1 sha3 tinycbor zlib wasm)
