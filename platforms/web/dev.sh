@@ -89,10 +89,11 @@ verb_web_bench() {
   web_build
   cmake --build build-web --target rz-webbare_site
   install_missing "${WEB_TEST_PACKAGES[@]}"
+  local base=()
   if [ -n "$base_ref" ]; then
-    options=(--base "$(web_base_build "$base_ref")" "${options[@]}")
+    base=(--base "$(web_base_build "$base_ref")")
   fi
-  PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py "${options[@]}" build-web
+  PYTHONPATH=checks PYTHONDONTWRITEBYTECODE=1 platforms/web/checks/bench.py "${base[@]}" build-web "${options[@]}"
 }
 
 # The game's page of another commit, for the comparison: built from a clone
