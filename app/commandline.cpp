@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 
+#include "directionreading.h"
 #include "rangereading.h"
 
 #include <QCommandLineOption>
@@ -40,7 +41,7 @@ void Print(std::FILE *stream, const QString &text)
 
 QString Usage()
 {
-    return QStringLiteral("Aufruf: %1 [--von ZAHL] [--bis ZAHL] [--help | --version]").arg(kProgram);
+    return QStringLiteral("Aufruf: %1 [--von ZAHL] [--bis ZAHL] [--richtung RICHTUNG] [--help | --version]").arg(kProgram);
 }
 
 QString Help()
@@ -50,12 +51,16 @@ QString Help()
                "Ein Übungsspiel für römische Zahlen. Ohne --help und --version öffnet es sein Fenster.\n"
                "\n"
                "Optionen:\n"
-               "      --von ZAHL  nur Zahlen ab ZAHL fragen (0 bis 3999; sonst ab 0)\n"
-               "      --bis ZAHL  nur Zahlen bis ZAHL fragen (0 bis 3999; sonst bis 3999)\n"
-               "  -h, --help      diese Hilfe zeigen und beenden\n"
-               "  -v, --version   die Version zeigen und beenden\n"
+               "      --von ZAHL           nur Zahlen ab ZAHL fragen (0 bis 3999; sonst ab 0)\n"
+               "      --bis ZAHL           nur Zahlen bis ZAHL fragen (0 bis 3999; sonst bis 3999)\n"
+               "      --richtung RICHTUNG  jedes Spiel in RICHTUNG beginnen: arabisch-roemisch\n"
+               "                           (sonst) oder roemisch-arabisch\n"
+               "  -h, --help               diese Hilfe zeigen und beenden\n"
+               "  -v, --version            die Version zeigen und beenden\n"
                "\n"
-               "Beispiel: „%1 --von 1 --bis 100“ fragt nur die Zahlen von I bis C.\n"
+               "Beispiele: „%1 --von 1 --bis 100“ fragt nur die Zahlen von I bis C;\n"
+               "„%1 --richtung roemisch-arabisch“ zeigt römische Zahlen\n"
+               "und fragt nach den arabischen.\n"
                "\n"
                "Dazu nimmt das Programm die üblichen Optionen von Qt an, etwa -platform,\n"
                "-style und -reverse. Mehr dazu in „man %1“.\n")
@@ -101,9 +106,9 @@ QString Reason(const QCommandLineParser &parser, const QStringList &arguments)
 
 } // namespace
 
-std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range)
+std::optional<int> AnswerCommandLine(int argc, char **argv, GameSettings &settings)
 {
-    range = NumberRange();
+    settings = GameSettings();
     if (argc <= 1)
         return std::nullopt;
 
@@ -121,10 +126,12 @@ std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption von(QStringLiteral("von"), QString(), QStringLiteral("ZAHL"));
     const QCommandLineOption bis(QStringLiteral("bis"), QString(), QStringLiteral("ZAHL"));
+    const QCommandLineOption richtung(QStringLiteral("richtung"), QString(), QStringLiteral("RICHTUNG"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(von);
     parser.addOption(bis);
+    parser.addOption(richtung);
     for (const QtOption &option : kQtOptions) {
         QCommandLineOption qtOption(QString::fromLatin1(option.name));
         if (option.takesValue)
@@ -138,14 +145,18 @@ std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range)
     const QStringList stray = parser.positionalArguments();
     if (!stray.isEmpty())
         return Refuse(QStringLiteral("unerwartetes Argument „%1“; das Spiel nimmt keine Argumente").arg(stray.first()));
-    RangeSettings settings;
-    if (parser.isSet(von))
-        settings.von = parser.value(von);
-    if (parser.isSet(bis))
-        settings.bis = parser.value(bis);
-    const RangeReading reading = ReadRange(settings, QStringLiteral("--von"), QStringLiteral("--bis"));
+    const auto given = [&parser](const QCommandLineOption &option) -> std::optional<QString> {
+        if (!parser.isSet(option))
+            return std::nullopt;
+        return parser.value(option);
+    };
+    const RangeReading reading =
+        ReadRange(RangeSettings{given(von), given(bis)}, QStringLiteral("--von"), QStringLiteral("--bis"));
     if (!reading.problem.isEmpty())
         return Refuse(reading.problem);
+    const DirectionReading direction = ReadDirection(given(richtung), QStringLiteral("--richtung"));
+    if (!direction.problem.isEmpty())
+        return Refuse(direction.problem);
     if (parser.isSet(help)) {
         Print(stdout, Help());
         return 0;
@@ -154,6 +165,7 @@ std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range)
         Print(stdout, QStringLiteral("Römische Zahlen %1\n").arg(QStringLiteral(RZ_VERSION_TEXT)));
         return 0;
     }
-    range = reading.range;
+    settings.range = reading.range;
+    settings.direction = direction.direction;
     return std::nullopt;
 }

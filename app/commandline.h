@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "numeral.h"
+#include "gamesettings.h"
 
 #include <optional>
 
@@ -14,10 +14,12 @@
 // (exit status 2). Qt's own options (-platform, -style, -reverse, ...) are
 // accepted and left to the application object. The game itself takes the
 // range of its numbers: --von N and --bis N, each a whole number from 0 to
-// 3999, von not above bis; a value it cannot use is refused as a wrong
-// option is.
+// 3999, von not above bis; and the direction each game starts in:
+// --richtung arabisch-roemisch or roemisch-arabisch. A value it cannot use
+// is refused as a wrong option is.
 //
 // Returns the exit status when the command line has been answered, nothing
-// when the game is to start, with `range` set to the range given (the whole
-// one where none is). A command line without arguments is not read.
-std::optional<int> AnswerCommandLine(int argc, char **argv, NumberRange &range);
+// when the game is to start, with `settings` set to what was given (the
+// whole range and the window's own direction where nothing is). A command
+// line without arguments is not read.
+std::optional<int> AnswerCommandLine(int argc, char **argv, GameSettings &settings);

@@ -16,7 +16,7 @@ void AdaptToPlatform()
 {
 }
 
-NumberRange RangeOnPlatform(const NumberRange &fromCommandLine)
+GameSettings SettingsOnPlatform(const GameSettings &fromCommandLine)
 {
     return fromCommandLine;
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "numeral.h"
+#include "gamesettings.h"
 
 class QWidget;
 
@@ -19,10 +19,11 @@ void PrepareForPlatform();
 // Called once the application object exists, before any window is shown.
 void AdaptToPlatform();
 
-// The range of the numbers asked, from the command line's range: on a
-// desktop that one; in a web page the one the page's address sets, which
-// the page is told of (or of why it cannot be used).
-NumberRange RangeOnPlatform(const NumberRange &fromCommandLine);
+// The range of the numbers asked and the direction each game starts in,
+// from the command line's: on a desktop those; in a web page the ones the
+// page's address sets, where the page is told of the range (or of why the
+// address's range or direction cannot be used).
+GameSettings SettingsOnPlatform(const GameSettings &fromCommandLine);
 
 // Shows one of the program's top-level windows.
 void PresentWindow(QWidget *window);

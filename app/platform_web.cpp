@@ -6,7 +6,7 @@
 // (PageScreen, pagescreen_web.cpp). The page is told through the functions
 // it gives the module: rzWindowSize, rzFirstFrame, rzEnded, rzRange with
 // the line that says the range of the numbers (or why the address's range
-// cannot be used), rzWindowName
+// or direction cannot be used), rzWindowName
 // with the name of the window that becomes active, and, where it gives that
 // one, rzAnnounce with every message the program makes for screen readers,
 // and what a screen reader says by itself on a desktop (PageReader,
@@ -16,6 +16,7 @@
 
 #include "announce.h"
 #include "bundledfaces.h"
+#include "directionreading.h"
 #include "layoutwindow.h"
 #include "page_web.h"
 #include "rangereading.h"
@@ -67,33 +68,39 @@ void AdaptToPlatform()
     new PageReader(qApp);
 }
 
-NumberRange RangeOnPlatform(const NumberRange &)
+GameSettings SettingsOnPlatform(const GameSettings &)
 {
     // The page hands over the address's settings as it found them:
-    // rzSettings.von and .bis, each a text, or null where it has none.
-    RangeSettings settings;
+    // rzSettings.von, .bis and .richtung, each a text, or null where it has
+    // none.
     const val given = val::module_property("rzSettings");
-    if (given.typeOf().as<std::string>() == "object" && !given.isNull()) {
-        const auto text = [&given](const char *name) -> std::optional<QString> {
-            const val value = given[name];
-            if (value.typeOf().as<std::string>() != "string")
-                return std::nullopt;
-            return QString::fromStdString(value.as<std::string>());
-        };
-        settings.von = text("von");
-        settings.bis = text("bis");
+    const bool hasSettings = given.typeOf().as<std::string>() == "object" && !given.isNull();
+    const auto text = [&given, hasSettings](const char *name) -> std::optional<QString> {
+        if (!hasSettings)
+            return std::nullopt;
+        const val value = given[name];
+        if (value.typeOf().as<std::string>() != "string")
+            return std::nullopt;
+        return QString::fromStdString(value.as<std::string>());
+    };
+    const RangeReading range = ReadRange(RangeSettings{text("von"), text("bis")}, QStringLiteral("von"),
+                                         QStringLiteral("bis"));
+    const DirectionReading direction = ReadDirection(text("richtung"), QStringLiteral("richtung"));
+    // One line for the page: what is wrong with the address, else the range
+    // where it is not the whole one.
+    QString line;
+    if (!range.problem.isEmpty())
+        line = QString::fromUtf8(rangetexts::kAddressProblem).arg(range.problem, RangeLine(NumberRange()));
+    else if (!range.range.IsWhole())
+        line = RangeLine(range.range);
+    if (!direction.problem.isEmpty()) {
+        if (!line.isEmpty())
+            line += line.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        line += QString::fromUtf8(directiontexts::kAddressProblem).arg(direction.problem);
     }
-    const RangeReading reading = ReadRange(settings, QStringLiteral("von"), QStringLiteral("bis"));
-    if (!reading.problem.isEmpty()) {
-        const NumberRange whole;
-        TellPage("rzRange",
-                 QString::fromUtf8(rangetexts::kAddressProblem)
-                     .arg(reading.problem, RangeLine(whole))
-                     .toStdString());
-    } else if (!reading.range.IsWhole()) {
-        TellPage("rzRange", RangeLine(reading.range).toStdString());
-    }
-    return reading.range;
+    if (!line.isEmpty())
+        TellPage("rzRange", line.toStdString());
+    return GameSettings{range.range, direction.direction};
 }
 
 void PresentWindow(QWidget *window)

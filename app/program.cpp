@@ -5,9 +5,11 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "optionbutton.h"
 #include "platform.h"
 
-Program::Program(NumeralEngine &engine, EndFunction end) : engine_(engine), end_(std::move(end))
+Program::Program(NumeralEngine &engine, EndFunction end, Direction startDirection)
+    : engine_(engine), end_(std::move(end)), startDirection_(startDirection)
 {
 }
 
@@ -22,6 +24,9 @@ Form1 &Program::ShowExercise()
     if (!exercise_) {
         exercise_ = new Form1(*this, engine_);
         exercise_->Form_Load();
+        // Raises Option2_Click before returning.
+        if (startDirection_ == Direction::RomanToArabic)
+            exercise_->Option2->setChecked(true);
     }
     PresentWindow(exercise_);
     return *exercise_;

@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "gamesettings.h"
 #include "windowhost.h"
 
 #include <QPointer>
@@ -17,12 +18,14 @@ class NumeralEngine;
 
 // Owns the two windows of the program: loads, shows and unloads them, and
 // passes the request to end the program on to the function given at start
-// (in the running program EndOnPlatform, platform.h).
+// (in the running program EndOnPlatform, platform.h). Every exercise window
+// it loads starts in the direction given: Roman to Arabic is selected once
+// the window's own start-up is done, as the learner would select it.
 class Program final : public WindowHost {
 public:
     using EndFunction = std::function<void(int exitCode)>;
 
-    Program(NumeralEngine &engine, EndFunction end);
+    Program(NumeralEngine &engine, EndFunction end, Direction startDirection = Direction::ArabicToRoman);
     ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -41,6 +44,7 @@ public:
 private:
     NumeralEngine &engine_;
     EndFunction end_;
+    Direction startDirection_;
     QPointer<Form1> exercise_;
     QPointer<Form2> gameOver_;
     bool endRequested_ = false;

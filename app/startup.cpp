@@ -18,8 +18,8 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
 {
     // --help, --version and a wrong command line are answered before the
     // application object exists: they need no display.
-    NumberRange range;
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, range))
+    GameSettings given;
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, given))
         return *answered;
 
     // Where no window can be shown, the program ends with its reason in one
@@ -36,8 +36,9 @@ int RunProgram(int &argc, char **argv, const std::function<void(Program &)> &sta
 
     TimerSeededRandom random;
     SystemTimeOfDay clock;
-    NumeralEngine engine(random, clock, RangeOnPlatform(range));
-    Program program(engine, &EndOnPlatform);
+    const GameSettings settings = SettingsOnPlatform(given);
+    NumeralEngine engine(random, clock, settings.range);
+    Program program(engine, &EndOnPlatform, settings.direction);
     program.ShowExercise();
     if (started)
         started(program);

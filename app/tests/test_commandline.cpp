@@ -25,12 +25,13 @@ private Q_SLOTS:
 
         const QString version = QStringLiteral("^Römische Zahlen 1\\.00\\n$");
         const QString usage = QStringLiteral("\\nAufruf: roemische-zahlen \\[--von ZAHL\\] \\[--bis ZAHL\\] "
-                                             "\\[--help \\| --version\\]; "
+                                             "\\[--richtung RICHTUNG\\] \\[--help \\| --version\\]; "
                                              "mehr mit „roemische-zahlen --help“\\n$");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
         QTest::newRow("--help") << QStringList{"--help"} << 0
                                 << "^Aufruf: roemische-zahlen \\[OPTION\\]\\n.*\\n      --von ZAHL .*\\n"
-                                   "      --bis ZAHL .*\\n  -h, --help .*\\n"
+                                   "      --bis ZAHL .*\\n      --richtung RICHTUNG .*\\n.*"
+                                   "  -h, --help .*\\n"
                                    "  -v, --version .*man roemische-zahlen.*\\n$"
                                 << "^$";
         QTest::newRow("--bogus") << QStringList{"--bogus"} << 2 << "^$"
@@ -62,6 +63,17 @@ private Q_SLOTS:
         QTest::newRow("range far too large")
             << QStringList{"--von=99999999999999999999"} << 2 << "^$"
             << "^roemische-zahlen: 99999999999999999999 für --von liegt nicht zwischen 0 und 3999" + usage;
+        // The direction, in either spelling of "ö" and any case.
+        QTest::newRow("direction accepted")
+            << QStringList{"--richtung", "Römisch-Arabisch", "--richtung=arabisch-roemisch", "--version"} << 0
+            << version << "^$";
+        QTest::newRow("direction unknown")
+            << QStringList{"--richtung", "rückwärts"} << 2 << "^$"
+            << "^roemische-zahlen: „rückwärts“ für --richtung ist keine Richtung; möglich sind "
+               "arabisch-roemisch und roemisch-arabisch" + usage;
+        QTest::newRow("direction without its value")
+            << QStringList{"--richtung"} << 2 << "^$"
+            << "^roemische-zahlen: Option „--richtung“ braucht einen Wert" + usage;
         QTest::newRow("von above bis") << QStringList{"--von", "50", "--bis", "20"} << 2 << "^$"
                                        << "^roemische-zahlen: --von 50 ist größer als --bis 20" + usage;
     }
