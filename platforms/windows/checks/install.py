@@ -16,9 +16,10 @@ the user's desktop to), with msiexec and no question (/qn):
   3. the installed game, started by its Start-menu shortcut, opens its window
      on Windows' own platform and ends with status 0 on "Ende"
      (game.py);
-  4. a package of a higher version, built here, replaces it, given VON=5:
-     one entry is left, of the new version, the files are in place, and the
-     shortcut starts the game with --von 5; the older package then refuses
+  4. a package of a higher version, built here, replaces it, given VON=5
+     and RICHTUNG=roemisch-arabisch: one entry is left, of the new version,
+     the files are in place, and the shortcut starts the game with --von 5
+     --richtung roemisch-arabisch; the older package then refuses
      to replace the newer one;
   5. removing it leaves nothing behind: every file, folder and registry value
      is as before the first install;
@@ -396,7 +397,7 @@ def main():
             # What still runs of the game is ended with the prefix's server.
             prefix.end()
 
-        part("a higher version, %s, replaces it, with VON=5" % higher_version)
+        part("a higher version, %s, replaces it, with VON=5 RICHTUNG=roemisch-arabisch" % higher_version)
         higher = os.path.join(work, "roemische-zahlen-%s-x64.msi" % higher_version)
         subprocess.run(["cmake", "-DZIP=" + zips[0], "-DICON=" + icon, "-DVERSION=" + higher_version,
                         "-DOUTPUT=" + higher,
@@ -404,9 +405,10 @@ def main():
                         os.path.join(HERE, "..", "msi.cmake")], check=True, stdout=subprocess.DEVNULL)
         higher_code = package_properties(higher)["ProductCode"]
         check(higher_code != code, "a product code of its own: %s" % higher_code)
-        status = prefix.msiexec("/i", windows_path(higher), "/qn", "VON=5")
+        status = prefix.msiexec("/i", windows_path(higher), "/qn", "VON=5", "RICHTUNG=roemisch-arabisch")
         check(status == 0, "status %d" % status)
-        check_installed(prefix, zip_files, icon, higher_code, higher_version, "--von 5")
+        check_installed(prefix, zip_files, icon, higher_code, higher_version,
+                        "--von 5 --richtung roemisch-arabisch")
 
         part("the older version does not replace the newer one")
         status = prefix.msiexec("/i", windows_path(msi), "/qn")
