@@ -18,6 +18,7 @@
 // BASELINE.inc: the exercise window and its controls as the constants
 // baseline.h builds the start-up benchmarks' bare window from.
 
+#include "directionreading.h"
 #include "form1.h"
 #include "form2.h"
 #include "numeral.h"
@@ -187,8 +188,13 @@ int main(int argc, char *argv[])
     QJsonObject range;
     for (const auto &[key, text] : rangetexts::kAll)
         range[QLatin1String(key)] = QString::fromUtf8(text);
-    const QJsonObject facts{
-        {QStringLiteral("windows"), windows}, {QStringLiteral("said"), said}, {QStringLiteral("range"), range}};
+    QJsonObject direction;
+    for (const auto &[key, text] : directiontexts::kAll)
+        direction[QLatin1String(key)] = QString::fromUtf8(text);
+    const QJsonObject facts{{QStringLiteral("windows"), windows},
+                            {QStringLiteral("said"), said},
+                            {QStringLiteral("range"), range},
+                            {QStringLiteral("direction"), direction}};
 
     const QStringList arguments = QCoreApplication::arguments();
     return Write(arguments.at(1), QJsonDocument(facts).toJson()) && Write(arguments.at(2), Baseline(windows[QStringLiteral("Form1")].toObject()))

@@ -74,6 +74,12 @@ def range_text(key, *parts):
     return _filled(_load()["range"][key], parts)
 
 
+def direction_text(key, *parts):
+    """A text of the direction every game starts in (the two values, the
+    reasons a value cannot be used), its template filled in."""
+    return _filled(_load()["direction"][key], parts)
+
+
 def verdict(solution, points, lost=False):
     """What the game says of a wrong answer: the solution ("leer" for the
     empty one of 0) and the points after it."""

@@ -19,6 +19,11 @@ def roman(n):
     return out
 
 
+def from_roman(numeral):
+    """The number of a Roman numeral as roman() writes it."""
+    return _NUMBERS[numeral]
+
+
 def wrong_letter(n):
     """A one-letter answer that is wrong for n."""
     return "V" if roman(n) == "I" else "I"
@@ -27,3 +32,6 @@ def wrong_letter(n):
 def occurrences(numeral, text):
     """How often the numeral stands in the text as a word of its own."""
     return len(re.findall(rf"(?<![A-Za-z]){numeral}(?![A-Za-z])", text)) if numeral else 0
+
+
+_NUMBERS = {roman(n): n for n in range(4000)}

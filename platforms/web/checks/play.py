@@ -68,7 +68,7 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[3] / "checks")) 
 from rzkit import CheckFailed, SetupFailed, facts  # noqa: E402
 from rzkit.browser import PC, PHONE, Console, Server, first_frame, the_zip, unpack, wait  # noqa: E402
 from rzkit.engines import TABLET, browser, version  # noqa: E402
-from rzkit.roman import occurrences, roman, wrong_letter  # noqa: E402
+from rzkit.roman import from_roman, occurrences, roman, wrong_letter  # noqa: E402
 
 # The windows as the program lays them out: the exercise window's client
 # area, its on-screen keys by caption, and the game-over window's place
@@ -760,12 +760,17 @@ def run_tests(folder):
 
 RANGE_LINE = "return document.getElementById('bereich').hidden ? null : document.getElementById('bereich').innerText;"
 WHOLE = facts.range_text("line", 0, 3999)
-# Addresses whose range cannot be used, and the reason the page must give.
-BAD_RANGES = [
-    ("?von=abc&bis=20", facts.range_text("notWhole", "abc", "von")),
-    ("?bis=4000", facts.range_text("outside", 4000, "bis", 0, 3999)),
-    ("?von=50&bis=20", facts.range_text("vonAboveBis", "von", 50, "bis", 20)),
+# Addresses whose range or direction cannot be used, and the line the page
+# must show: the game then asks every number, Arabic to Roman.
+BAD_SETTINGS = [
+    ("?von=abc&bis=20", facts.range_text("addressProblem", facts.range_text("notWhole", "abc", "von"), WHOLE)),
+    ("?bis=4000", facts.range_text("addressProblem", facts.range_text("outside", 4000, "bis", 0, 3999), WHOLE)),
+    ("?von=50&bis=20",
+     facts.range_text("addressProblem", facts.range_text("vonAboveBis", "von", 50, "bis", 20), WHOLE)),
+    ("?richtung=rueckwaerts",
+     facts.direction_text("addressProblem", facts.direction_text("unknown", "rueckwaerts", "richtung"))),
 ]
+NEW_ROMAN = text("newNumber", "NUMBER").replace("NUMBER", r"([MDCLXVI]+)")
 
 
 def numbers_asked(game):
@@ -776,12 +781,11 @@ def numbers_asked(game):
 def play_range(site):
     with session(site, PC) as (server, driver):
         console = Console(driver)
-        for query, reason in [("?von=0&bis=3999", None)] + BAD_RANGES:
+        for query, expected in [("?von=0&bis=3999", None)] + BAD_SETTINGS:
             driver.get(server.url + "index.html" + query)
             game = Game(driver, console, touch=False)
             game.first_frame()
             shown = game.js(RANGE_LINE)
-            expected = reason and facts.range_text("addressProblem", reason, WHOLE)
             if shown != expected:
                 raise CheckFailed(f"{query}: the page says {shown!r}, not {expected!r}")
             check_fit(game)
@@ -820,6 +824,49 @@ def play_range(site):
         console.read()
         print(f"   ?bis=20: {line!r} above the game ({canvas['w']:.0f} x {canvas['h']:.0f} CSS pixels, "
               f"scale {scale:.3f}); {len(asked)} numbers asked in two games, all from 0 to 20: {asked}")
+        play_direction(server, driver, console)
+
+
+def play_direction(server, driver, console):
+    """A class's link with the direction: every game, the new one after a
+    lost game too, asks Roman numerals from its first number, and takes
+    digits, not letters."""
+    query = "?von=1&bis=20&richtung=roemisch-arabisch"
+    driver.get(server.url + "index.html" + query)
+    game = Game(driver, console, touch=False)
+    game.first_frame()
+    line = facts.range_text("line", 1, 20)
+    shown = game.js(RANGE_LINE)
+    if shown != line:
+        raise CheckFailed(f"{query}: the page says {shown!r}, not {line!r}")
+    game.js("document.querySelector('#spiel canvas').focus();")
+    asked = []
+    for number in (1, 2):
+        game.keys(Keys.RETURN)
+        asked.append(game.said(NEW_ROMAN, f"a Roman numeral first in game {number}").group(1))
+        game.keys("i")
+        game.said(text("arabicAsked"), f"a letter refused in game {number}")
+        if number == 2:
+            break
+        # Three empty answers (every number from 1 on has digits) lose it.
+        points = 50
+        for turn in range(3):
+            if turn:
+                game.keys(Keys.RETURN)
+                asked.append(game.said(NEW_ROMAN, f"a Roman numeral in game {number}").group(1))
+            game.keys(Keys.RETURN)
+            points -= 25
+            game.said(re.escape(facts.verdict(str(from_roman(asked[-1])), points, lost=points < 0)),
+                      f"an empty answer in game {number}")
+        game.keys(Keys.RETURN)
+        game.said(re.escape(GAME_OVER_WINDOW.said), "the game-over window")
+        game.keys(Keys.RETURN)
+        game.said(re.escape(EXERCISE.said), "the new game")
+    outside = [r for r in asked if not 1 <= from_roman(r) <= 20]
+    if outside:
+        raise CheckFailed(f"{query}: asked {asked}")
+    console.read()
+    print(f"   {query}: {line!r} above the game; Roman numerals asked in two games: {asked}")
 
 
 PARTS = {
