@@ -10,22 +10,25 @@
 // with the name of the window that becomes active, and, where it gives that
 // one, rzAnnounce with every message the program makes for screen readers,
 // and what a screen reader says by itself on a desktop (PageReader,
-// pagereader_web.cpp).
+// pagereader_web.cpp). The page for teachers, which loads the program
+// without starting it, asks it what it makes of a class's address
+// (rzReadAddress).
 
 #include "platform.h"
 
+#include "addressreading.h"
 #include "announce.h"
 #include "bundledfaces.h"
-#include "directionreading.h"
 #include "layoutwindow.h"
 #include "page_web.h"
-#include "rangereading.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QtGlobal>
+
+#include <emscripten/bind.h>
 
 #include <optional>
 #include <string>
@@ -68,39 +71,45 @@ void AdaptToPlatform()
     new PageReader(qApp);
 }
 
+namespace {
+
+// The settings the page hands over: rzSettings.von, .bis and .richtung (or
+// the arguments of rzReadAddress), each a text, or null where it has none.
+std::optional<QString> Text(const val &value)
+{
+    if (value.typeOf().as<std::string>() != "string")
+        return std::nullopt;
+    return QString::fromStdString(value.as<std::string>());
+}
+
+// For the teachers' page, which loads the program without starting it: the
+// game's own reading of a class's address, as an object {line, problem}.
+val ReadAddressForPage(val von, val bis, val richtung)
+{
+    const AddressReading reading = ReadAddress(AddressSettings{Text(von), Text(bis), Text(richtung)});
+    val result = val::object();
+    result.set("line", reading.line.toStdString());
+    result.set("problem", reading.problem);
+    return result;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(roemische_zahlen)
+{
+    emscripten::function("rzReadAddress", &ReadAddressForPage);
+}
+
 GameSettings SettingsOnPlatform(const GameSettings &)
 {
-    // The page hands over the address's settings as it found them:
-    // rzSettings.von, .bis and .richtung, each a text, or null where it has
-    // none.
+    AddressSettings address;
     const val given = val::module_property("rzSettings");
-    const bool hasSettings = given.typeOf().as<std::string>() == "object" && !given.isNull();
-    const auto text = [&given, hasSettings](const char *name) -> std::optional<QString> {
-        if (!hasSettings)
-            return std::nullopt;
-        const val value = given[name];
-        if (value.typeOf().as<std::string>() != "string")
-            return std::nullopt;
-        return QString::fromStdString(value.as<std::string>());
-    };
-    const RangeReading range = ReadRange(RangeSettings{text("von"), text("bis")}, QStringLiteral("von"),
-                                         QStringLiteral("bis"));
-    const DirectionReading direction = ReadDirection(text("richtung"), QStringLiteral("richtung"));
-    // One line for the page: what is wrong with the address, else the range
-    // where it is not the whole one.
-    QString line;
-    if (!range.problem.isEmpty())
-        line = QString::fromUtf8(rangetexts::kAddressProblem).arg(range.problem, RangeLine(NumberRange()));
-    else if (!range.range.IsWhole())
-        line = RangeLine(range.range);
-    if (!direction.problem.isEmpty()) {
-        if (!line.isEmpty())
-            line += line.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
-        line += QString::fromUtf8(directiontexts::kAddressProblem).arg(direction.problem);
-    }
-    if (!line.isEmpty())
-        TellPage("rzRange", line.toStdString());
-    return GameSettings{range.range, direction.direction};
+    if (given.typeOf().as<std::string>() == "object" && !given.isNull())
+        address = AddressSettings{Text(given["von"]), Text(given["bis"]), Text(given["richtung"])};
+    const AddressReading reading = ReadAddress(address);
+    if (!reading.line.isEmpty())
+        TellPage("rzRange", reading.line.toStdString());
+    return reading.settings;
 }
 
 void PresentWindow(QWidget *window)

@@ -7,19 +7,20 @@
 # checks in Debian's Chromium, Firefox ESR and WebKitGTK. Sourced by ./dev.
 
 # Debian's emscripten with its optimiser, what fetches and builds Debian's
-# Qt source, and the compressors of the precompressed copies.
+# Qt source, the compressors of the precompressed copies, and the QR code's
+# script for the teachers' page.
 WEB_PACKAGES=(
   emscripten binaryen ninja-build dpkg-dev xz-utils git
-  gzip brotli
+  gzip brotli node-qrcode-generator
 )
 # To test and measure it: Debian's Chromium with its driver, Python's
 # Selenium (which belongs to /usr/bin/python3) and PIL, which reads the
 # screenshots and the icons; Firefox ESR, spoken to over its own WebDriver
 # BiDi with Python's WebSocket client; WebKitGTK's driver, which drives its
-# MiniBrowser.
+# MiniBrowser; and a QR code reader, for the teachers' page.
 WEB_TEST_PACKAGES=(
   chromium chromium-driver python3-selenium python3-pil unzip
-  firefox-esr python3-websocket webkit2gtk-driver
+  firefox-esr python3-websocket webkit2gtk-driver zbar-tools
 )
 
 # web_configure <source> <qt prefix> [<folder> [<cmake option>...]]:

@@ -33,6 +33,13 @@ and WebKitGTK (./dev web-test runs each part as a check of its own).
    asked within 0 to 20; an address whose range cannot be used (not a whole
    number, out of 0 to 3999, von above bis) says which value in German and
    the game starts with the whole range; the whole range says nothing.
+   A class's link with the direction (?von=1&bis=20&richtung=roemisch-
+   arabisch) asks Roman numerals first, in a lost game and in the new one;
+   a wrong direction is named and the game starts as always.
+6. The teachers' page: a range the game cannot use is refused in the
+   game's words and gives no link; a class's range and direction give the
+   link, whose QR code zbarimg reads from a screenshot as that link, and
+   the link plays as in 5.
 
 Everything the game says is read where a screen reader finds it: in the
 page's live region. A script the browser runs before the page's own records
@@ -46,7 +53,7 @@ open exercise must be nowhere in the page's markup or accessibility tree.
 Nothing about the page is changed. Any console warning or error of the page
 or the program fails the check.
 
-usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet|range
+usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet|range|teachers
 """
 
 import contextlib
@@ -97,6 +104,9 @@ LISTEN = """
 window.rzSaid = [];
 function rzListen() {
   const region = document.getElementById("mitteilung");
+  // Only the game's page has the region (not the teachers' page).
+  if (!region)
+    return;
   new MutationObserver(function (records) {
     for (const record of records)
       for (const node of record.addedNodes)
@@ -132,7 +142,8 @@ def check_zip(zip_path, into):
     needed = ["index.html", "roemische-zahlen.js", "roemische-zahlen.wasm", "sw.js", "manifest.webmanifest",
               "icon.svg", "icon-192.png", "icon-512.png", "LIESMICH.txt", "Lizenzen/GPL-3.0-or-later.txt",
               "Lizenzen/OFL-1.1.txt", "Lizenzen/Qt/LGPL-3.0-only.txt", "Lizenzen/Qt/GPL-3.0-only.txt",
-              "roemische-zahlen.wasm.gz", "roemische-zahlen.js.gz", "index.html.gz"]
+              "roemische-zahlen.wasm.gz", "roemische-zahlen.js.gz", "index.html.gz",
+              "lehrkraefte.html", "qrcode.js", "Lizenzen/qrcode-generator.txt"]
     if shutil.which("brotli"):
         needed += ["roemische-zahlen.wasm.br", "roemische-zahlen.js.br"]
     missing = [name for name in needed if not (site / name).is_file()]
@@ -824,15 +835,18 @@ def play_range(site):
         console.read()
         print(f"   ?bis=20: {line!r} above the game ({canvas['w']:.0f} x {canvas['h']:.0f} CSS pixels, "
               f"scale {scale:.3f}); {len(asked)} numbers asked in two games, all from 0 to 20: {asked}")
-        play_direction(server, driver, console)
+        play_direction(driver, console, server.url + "index.html" + CLASS_QUERY)
 
 
-def play_direction(server, driver, console):
-    """A class's link with the direction: every game, the new one after a
-    lost game too, asks Roman numerals from its first number, and takes
-    digits, not letters."""
-    query = "?von=1&bis=20&richtung=roemisch-arabisch"
-    driver.get(server.url + "index.html" + query)
+CLASS_QUERY = "?von=1&bis=20&richtung=roemisch-arabisch"
+
+
+def play_direction(driver, console, address):
+    """A class's link with the direction (CLASS_QUERY): every game, the new
+    one after a lost game too, asks Roman numerals from its first number,
+    and takes digits, not letters."""
+    query = address[address.index("?"):]
+    driver.get(address)
     game = Game(driver, console, touch=False)
     game.first_frame()
     line = facts.range_text("line", 1, 20)
@@ -869,6 +883,70 @@ def play_direction(server, driver, console):
     print(f"   {query}: {line!r} above the game; Roman numerals asked in two games: {asked}")
 
 
+# -- the teachers' page ---------------------------------------------------------
+
+def play_teachers(site):
+    """The teachers' page: a wrong range refused with the game's own words,
+    then a class's link, whose QR code a real reader decodes to the link,
+    and the link plays as play_direction() wants."""
+    with session(site, PC) as (server, driver):
+        console = Console(driver)
+        driver.get(server.url + "lehrkraefte.html")
+        wait("the teachers' page to load the game", lambda: driver.execute_script(
+            "return document.getElementById('laden').hidden;"), 60)
+
+        def click(selector):
+            box = driver.execute_script(
+                "const e = document.querySelector(arguments[0]); if (!e || e.disabled) return null;"
+                "const r = e.getBoundingClientRect(); return r.width ? {x: r.left + r.width / 2,"
+                " y: r.top + r.height / 2} : null;", selector)
+            if not box:
+                raise CheckFailed(f"{selector} cannot be clicked: hidden or disabled")
+            driver.click(box["x"], box["y"])
+
+        def fill(selector, value):
+            click(selector)
+            driver.keys(value)
+
+        def shown():
+            return driver.execute_script(
+                "return [document.getElementById('zeile').textContent,"
+                " document.getElementById('ergebnis').hidden,"
+                " document.getElementById('link').textContent];")
+
+        fill("#von", "50")
+        fill("#bis", "20")
+        refusal = facts.range_text("addressProblem", facts.range_text("vonAboveBis", "von", 50, "bis", 20), WHOLE)
+        line, hidden, _ = shown()
+        if line != refusal or not hidden:
+            raise CheckFailed(f"von 50, bis 20: the page says {line!r}, link {'hidden' if hidden else 'shown'}")
+        print(f"   von 50, bis 20: {line!r}, no link")
+
+        driver.execute_script("document.getElementById('von').select();")
+        driver.keys("1")
+        click("input[value='roemisch-arabisch']")
+        line, hidden, link = shown()
+        expected = server.url + "index.html" + CLASS_QUERY
+        if hidden or link != expected:
+            raise CheckFailed(f"the link is {link!r} ({'hidden' if hidden else 'shown'}), not {expected!r}")
+        if not line.startswith(facts.range_text("line", 1, 20)):
+            raise CheckFailed(f"the page says {line!r} of the class's settings")
+        print(f"   von 1, bis 20, Römisch -> Arabisch: {line!r}; the link {link}")
+
+        # The code as the page shows it, read by zbar from a screenshot.
+        with tempfile.TemporaryDirectory() as folder:
+            shot = pathlib.Path(folder) / "lehrkraefte.png"
+            shot.write_bytes(driver.get_screenshot_as_png())
+            read = subprocess.run(["zbarimg", "--quiet", "--raw", str(shot)], capture_output=True, text=True)
+        decoded = read.stdout.strip()
+        if read.returncode != 0 or decoded != link:
+            raise CheckFailed(f"zbarimg reads {decoded!r} from the QR code (status {read.returncode}), "
+                              f"not the link")
+        print("   zbarimg reads the QR code as the link")
+        console.read()
+        play_direction(driver, console, decoded)
+
+
 PARTS = {
     "zip": ("the zip", lambda build, site: None),
     "refusals": ("where the game cannot run", lambda build, site: check_refusals(site)),
@@ -884,6 +962,7 @@ PARTS = {
     "webkit_tablet": (f"a game in WebKit at the page size of a {TABLET['name']}",
                       lambda build, site: play(site, TABLET, "webkit")),
     "range": ("a teacher's range in the address", lambda build, site: play_range(site)),
+    "teachers": ("the teachers' page: a class's link and its QR code", lambda build, site: play_teachers(site)),
 }
 
 
