@@ -807,13 +807,8 @@ def play_range(site):
             console.read()
             print(f"   {query}: {shown or 'no line (the whole range)'}")
 
-        driver.get(server.url + "index.html?bis=20")
-        game = Game(driver, console, touch=False)
-        game.first_frame()
         line = facts.range_text("line", 0, 20)
-        shown = game.js(RANGE_LINE)
-        if shown != line:
-            raise CheckFailed(f"?bis=20: the page says {shown!r}, not {line!r}")
+        game = open_class_link(driver, console, server.url + "index.html?bis=20", line)
         canvas, scale = check_fit(game)
         game.named(EXERCISE_NAME)
         game.before = page_text(driver)
@@ -841,18 +836,25 @@ def play_range(site):
 CLASS_QUERY = "?von=1&bis=20&richtung=roemisch-arabisch"
 
 
+def open_class_link(driver, console, address, line):
+    """The game opened from a class's link, at its first frame, with the
+    line above it that the link must give."""
+    driver.get(address)
+    game = Game(driver, console, touch=False)
+    game.first_frame()
+    shown = game.js(RANGE_LINE)
+    if shown != line:
+        raise CheckFailed(f"{address[address.index('?'):]}: the page says {shown!r}, not {line!r}")
+    return game
+
+
 def play_direction(driver, console, address):
     """A class's link with the direction (CLASS_QUERY): every game, the new
     one after a lost game too, asks Roman numerals from its first number,
     and takes digits, not letters."""
     query = address[address.index("?"):]
-    driver.get(address)
-    game = Game(driver, console, touch=False)
-    game.first_frame()
     line = facts.range_text("line", 1, 20)
-    shown = game.js(RANGE_LINE)
-    if shown != line:
-        raise CheckFailed(f"{query}: the page says {shown!r}, not {line!r}")
+    game = open_class_link(driver, console, address, line)
     game.js("document.querySelector('#spiel canvas').focus();")
     asked = []
     for number in (1, 2):
