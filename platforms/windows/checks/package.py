@@ -6,8 +6,9 @@ and the Windows Installer package as its IT gets it.
 
 The zip: under 15 MB, one folder with the game, LIESMICH.txt, the licences
 of the game and of Qt, and the game's source. The executable: a 64-bit
-(PE32+, x86-64) Windows GUI program that imports only DLLs every Windows
-has (no Qt, C++ runtime, libgcc or winpthread DLL), with the icon and the
+(PE32+, x86-64) Windows GUI program, stripped (no symbol table, no
+debugging sections), that imports only DLLs every Windows has (no Qt, C++
+runtime, libgcc or winpthread DLL), with the icon and the
 version resource 1.0.0.0, shown as "1.00", in German (Germany).
 
 The package, as msiinfo and msiextract read it: for 64-bit Windows, German,
@@ -73,12 +74,30 @@ def resources(pe, kind):
     return found
 
 
+def section_names(pe, data):
+    """The names of the sections, the long ones ("/4") read from the string
+    table after the symbol table, which stripping leaves for them."""
+    strings = pe.FILE_HEADER.PointerToSymbolTable + pe.FILE_HEADER.NumberOfSymbols * 18
+    names = []
+    for section in pe.sections:
+        name = section.Name.rstrip(b"\0")
+        if name.startswith(b"/") and name[1:].isdigit():
+            start = strings + int(name[1:])
+            name = data[start:data.index(b"\0", start)]
+        names.append(name.decode(errors="replace"))
+    return names
+
+
 def check_executable(data):
     pe = pefile.PE(data=data)
     check(pe.FILE_HEADER.Machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"], "x86-64 code")
     check(pe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS, "PE32+ (64-bit) executable")
     check(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
           "a GUI program (no console window)")
+    debugging = [name for name in section_names(pe, data) if name.startswith(".debug")]
+    check(pe.FILE_HEADER.NumberOfSymbols == 0 and not debugging,
+          "stripped: %d symbols%s" % (pe.FILE_HEADER.NumberOfSymbols,
+                                      "; debugging sections " + ", ".join(debugging) if debugging else ""))
 
     imports = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
     foreign = [dll for dll in imports if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")]
