@@ -55,8 +55,12 @@ case $tool in
     includes+=(-I "$build/checks")
     # From cppcheck 2.11 on, the analysis of branches is cut short unless
     # all of it is asked for, and the cut is reported (and fails the run).
+    # The help is read whole first: a grep that stops at the first match
+    # would leave cppcheck writing into a closed pipe, and under pipefail
+    # that failure would now and then drop the option.
     level=()
-    if cppcheck --help | grep -q -- '--check-level'; then level=(--check-level=exhaustive); fi
+    help=$(cppcheck --help)
+    if [[ $help == *--check-level* ]]; then level=(--check-level=exhaustive); fi
     # useStlAlgorithm is left out: a short loop with one test or one
     # push_back reads as plainly as the algorithm it suggests.
     cppcheck --quiet --error-exitcode=1 --library=qt --std=c++17 --language=c++ \

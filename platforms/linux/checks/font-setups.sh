@@ -54,7 +54,7 @@ FONTCONFIG_FILE=$(configure all) layout_tests
 
 conf=$(configure no-liberation fonts-liberation2 fonts-liberation)
 echo "-- fonts: Liberation hidden ($(FONTCONFIG_FILE=$conf faces))"
-if FONTCONFIG_FILE=$conf fc-list : family | grep -q -x 'Liberation Sans'; then
+if grep -q -x 'Liberation Sans' <<<"$(FONTCONFIG_FILE=$conf fc-list : family)"; then
   echo "font-setups: Liberation Sans is still visible; the set-up does not hide it" >&2
   exit 1
 fi
@@ -62,7 +62,7 @@ FONTCONFIG_FILE=$conf layout_tests
 
 conf=$(configure no-metric fonts-liberation2 fonts-liberation fonts-urw-base35)
 echo "-- fonts: Liberation and URW hidden ($(FONTCONFIG_FILE=$conf faces))"
-if FONTCONFIG_FILE=$conf fc-list : family | grep -q -x -E 'Liberation Sans|Nimbus Sans'; then
+if grep -q -x -E 'Liberation Sans|Nimbus Sans' <<<"$(FONTCONFIG_FILE=$conf fc-list : family)"; then
   echo "font-setups: a face of the classic widths is still visible; the set-up does not hide it" >&2
   exit 1
 fi
