@@ -17,13 +17,14 @@ LINUX_PACKAGES=(
 )
 # What ./dev check needs on top: the static analysers, the memory checker,
 # other fonts for the layout, the licence checker, Debian's package checker
-# and the manual page viewer, xwininfo to see the window of a normal start.
+# and the manual page viewer, xwininfo to see the window of a normal start,
+# strace to see the sockets of a game.
 LINUX_CHECK_PACKAGES=(
   clang-tidy cppcheck valgrind
   fonts-urw-base35 fontconfig     # the layout with Nimbus Sans instead of Liberation Sans
   reuse                           # every file says its copyright and licence
   lintian man-db                  # the .deb as Debian judges it; the manual page renders cleanly
-  x11-utils
+  x11-utils strace
   python3 xvfb                    # the checks' kit, and the display it starts
 )
 # The screen reader checks (the game, and the browser version) run in a

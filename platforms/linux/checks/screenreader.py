@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The game played by keyboard under the Orca screen reader.
 
-    checks/screenreader.py PROGRAM
+    checks/screenreader.py [--sockets] PROGRAM
 
 Starts a session of its own: an X server (Xvfb), a D-Bus session bus, the
 accessibility bus (at-spi-bus-launcher) and its registry, Orca with speech
@@ -21,6 +21,10 @@ the other way fails), and Orca speaks that text; unless Orca speaks the game-ove
 solution box is hidden, neither its readable text nor any event nor any
 announcement carries the solution. It also checks what the windows tell a
 screen reader: roles, names and labels.
+
+With --sockets the program runs under strace, and the check fails unless
+every socket it opened in the whole game is a local (Unix) one: the game
+sends nothing anywhere, not even a name to a name server.
 
 Like a window manager, it gives the keyboard to each window the program
 shows. It ends only the processes it started, by their ids, with whatever
@@ -64,7 +68,7 @@ def button(name):
 # ---- the program over AT-SPI ----------------------------------------------
 
 class Game:
-    def __init__(self, processes, env, program, orca):
+    def __init__(self, processes, env, program, orca, sockets=None):
         import pyatspi
         from gi.repository import GLib
         self.pyatspi = pyatspi
@@ -80,7 +84,11 @@ class Game:
         # reader is slow to answer a key) is shown only if the check fails.
         self.output = os.path.join(os.path.dirname(orca.log), "program.log")
         with open(self.output, "w") as output:
-            self.process = processes.start([program], dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+            command = [program]
+            if sockets:
+                command = ["strace", "-f", "-qqq", "-e", "signal=none", "-e", "trace=socket,socketpair",
+                           "-o", sockets] + command
+            self.process = processes.start(command, dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                                            QT_QPA_PLATFORM="xcb"),
                                            stdout=output, stderr=subprocess.STDOUT)
         from Xlib import display as xdisplay
@@ -396,11 +404,28 @@ def play(game):
     print("Every announcement came as %s (Qt %s)." % (way, version))
 
 
+def check_sockets(trace):
+    """Every socket of the program's trace a local one; and some there, or
+    the trace did not see the program (its X connection is one)."""
+    with open(trace) as lines:
+        opened = [line.strip() for line in lines if re.search(r"\bsocket(pair)?\(", line)]
+    if not opened:
+        raise CheckFailed("the trace shows no socket at all, not even the display's: %s" % trace)
+    others = [line for line in opened if not re.search(r"\bsocket(pair)?\(AF_(UNIX|LOCAL),", line)]
+    if others:
+        raise CheckFailed("the program opened sockets that are not local:\n  " + "\n  ".join(others))
+    print("The program opened %d sockets, all of them local (Unix) sockets." % len(opened))
+
+
 def main():
-    if len(sys.argv) != 2:
-        print("usage: screenreader.py PROGRAM", file=sys.stderr)
+    arguments = sys.argv[1:]
+    sockets = arguments[:1] == ["--sockets"]
+    if sockets:
+        arguments = arguments[1:]
+    if len(arguments) != 1:
+        print("usage: screenreader.py [--sockets] PROGRAM", file=sys.stderr)
         return 2
-    program = os.path.abspath(sys.argv[1])
+    program = os.path.abspath(arguments[0])
     processes = Processes()
     status = 0
     orca = game = None
@@ -411,8 +436,12 @@ def main():
                 os.environ[key] = env[key]
             os.environ.pop("AT_SPI_BUS_ADDRESS", None)
             orca = Orca(processes, env, tmp)
-            game = Game(processes, env, program, orca)
+            trace = os.path.join(tmp, "sockets.trace") if sockets else None
+            game = Game(processes, env, program, orca, trace)
             play(game)
+            processes.end_all()
+            if trace:
+                check_sockets(trace)
             print("Orca said:")
             for utterance in orca.said():
                 print("  " + utterance)
