@@ -4,7 +4,9 @@
 #
 # The Debian package as Debian judges it: built anew by cpack, then lintian
 # must report no error and no warning (its informational tags are shown),
-# and the manual page must render under man --warnings without a word.
+# and the manual page must render under man --warnings without a word; the
+# handbook is in the package's documentation folder, and the manual page
+# names it there.
 #
 # While RZ_HOMEPAGE is empty (the project has no web address yet) one
 # warning is accepted, and only that one: AppStream 1.0's validator warns of
@@ -59,3 +61,14 @@ if LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null | grep
   exit 1
 fi
 echo "man --warnings: nothing to say of the manual page"
+
+handbook=/usr/share/doc/roemische-zahlen/Handbuch.html
+if ! grep -q -F " .$handbook" <<<"$(dpkg-deb --contents "$deb")"; then
+  echo "the package holds no $handbook" >&2
+  exit 1
+fi
+if ! grep -q -F "$handbook" <<<"$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$manual" 2>/dev/null)"; then
+  echo "the manual page does not name $handbook" >&2
+  exit 1
+fi
+echo "the handbook: $handbook, named in the manual page"
