@@ -4,12 +4,14 @@
 """The browser version as a pupil gets it, in Debian's Chromium, Firefox ESR
 and WebKitGTK (./dev web-test runs each part as a check of its own).
 
-1. The zip: what a school puts on its server is all there; the manifest's
-   start address, served from a folder of its own as on a school's
-   server, is the game's page on the same origin, without a redirect;
-   where the browser cannot run the game (no WebAssembly, no WebGL, the
-   page opened from a folder), the page says why; a new version in the
-   old one's place replaces it in the browser, whole.
+1. The zip: what a school puts on its server is all there, the handbook
+   too; the manifest's start address, served from a folder of its own as
+   on a school's server, is the game's page on the same origin, without a
+   redirect; where the browser cannot run the game (no WebAssembly, no
+   WebGL, the page opened from a folder), the page says why; a new version
+   in the old one's place replaces it in the browser, whole, and then,
+   without a network, the handbook opens and each of its links leads to
+   its place.
 2. The tests built for the browser (the numeral engine's, the layout's with
    the fonts the browser version brings), each run in a page of its own;
    Qt Test's counts are read from the console.
@@ -157,7 +159,7 @@ def check_zip(zip_path, into):
               "icon.svg", "icon-192.png", "icon-512.png", "LIESMICH.txt", "Lizenzen/GPL-3.0-or-later.txt",
               "Lizenzen/OFL-1.1.txt", "Lizenzen/Qt/LGPL-3.0-only.txt", "Lizenzen/Qt/GPL-3.0-only.txt",
               "roemische-zahlen.wasm.gz", "roemische-zahlen.js.gz", "index.html.gz",
-              "lehrkraefte.html", "qrcode.js", "Lizenzen/qrcode-generator.txt"]
+              "lehrkraefte.html", "qrcode.js", "Lizenzen/qrcode-generator.txt", "Handbuch.html"]
     if shutil.which("brotli"):
         needed += ["roemische-zahlen.wasm.br", "roemische-zahlen.js.br"]
     missing = [name for name in needed if not (site / name).is_file()]
@@ -772,7 +774,34 @@ def check_update(site):
             if "neue Version" not in driver.page_source:
                 raise CheckFailed("the visit after the new version's cache does not show the new page")
             print(f"   {old} replaced by {[build + '-neu']}; the next visit shows the new page")
+            # Without a network: the handbook, and every place it links to.
+            server.disconnect()
+            links, broken = driver.execute_async_script(HANDBOOK_LINKS)
+            if broken:
+                raise CheckFailed(f"offline, links of the handbook lead nowhere: {broken}")
+            driver.get(server.url + "Handbuch.html")
+            title = driver.execute_script("return document.title;")
+            if not title.endswith("Handbuch"):
+                raise CheckFailed(f"offline, Handbuch.html opens as {title!r}")
+            print(f"   offline: the handbook opens ({title!r}), each of its {links} links leads to its place")
 
+
+# The links of the handbook, read from the game's page (the handbook's own
+# policy lets it fetch nothing): each to a place in it that is there, or to
+# a file of the page's origin that comes.
+HANDBOOK_LINKS = """
+const done = arguments[arguments.length - 1];
+const address = new URL("Handbuch.html", location.href);
+fetch(address).then(answer => answer.text()).then(text => {
+  const page = new DOMParser().parseFromString(text, "text/html");
+  const links = Array.from(page.querySelectorAll("a[href]"), a => new URL(a.getAttribute("href"), address));
+  return Promise.all(links.map(url => url.origin !== location.origin ? url.href + ": another origin"
+    : url.pathname === address.pathname
+      ? (!url.hash || page.getElementById(decodeURIComponent(url.hash.slice(1))) ? null : url.href + ": not there")
+      : fetch(url).then(answer => answer.ok ? null : url.href + ": " + answer.status, e => url.href + ": " + e)))
+    .then(broken => done([links.length, broken.filter(Boolean)]));
+}).catch(e => done([0, ["Handbuch.html: " + e]]));
+"""
 
 
 # -- the tests in the browser -------------------------------------------------
