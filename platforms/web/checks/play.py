@@ -206,8 +206,10 @@ def check_start(site):
     try:
         start = urllib.parse.urljoin(f"{server.url}{site.name}/manifest.webmanifest", manifest["start_url"])
         ident = urllib.parse.urljoin(start, manifest.get("id", start))
-        if "id" not in manifest or not ident.startswith(server.url) or not start.startswith(server.url):
-            raise CheckFailed(f"the manifest's start {start} or id {manifest.get('id')} is not on the page's origin")
+        if "id" not in manifest:
+            raise CheckFailed("the manifest has no id")
+        if not ident.startswith(server.url) or not start.startswith(server.url):
+            raise CheckFailed(f"the manifest's start address {start} or id {ident} is not on the page's origin")
         try:
             with urllib.request.urlopen(start) as answer:
                 page, status, reached = answer.read().decode(), answer.status, answer.url
@@ -215,8 +217,10 @@ def check_start(site):
             page, status, reached = "", error.code, error.url
     finally:
         server.stop()
-    if status != 200 or reached != start or "<title>Römische Zahlen</title>" not in page:
-        raise CheckFailed(f"the start address {start} gives {status} from {reached}, not the game's page")
+    if reached != start:
+        raise CheckFailed(f"the start address {start} is redirected to {reached}")
+    if status != 200 or "<title>Römische Zahlen</title>" not in page:
+        raise CheckFailed(f"the start address {start} gives {status}, not the game's page")
     print(f"   the manifest's start address {start}: 200, no redirect, the game's page; its id {ident}")
 
 
