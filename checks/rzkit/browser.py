@@ -12,9 +12,10 @@ import shutil
 import socketserver
 import tempfile
 import threading
+import urllib.parse
 import zipfile
 
-from . import CheckFailed
+from . import CheckFailed, SetupFailed
 from .session import poll
 
 # A PC's page size, and a phone's (an Android browser with touch).
@@ -25,9 +26,11 @@ PHONE = {"name": "phone, 390 x 844, pixel ratio 3",
                                  "Chrome/130.0 Mobile Safari/537.36"}}
 
 # Chromium on a machine without a network beyond itself and without a GPU:
-# nothing fetched in the background, WebGL in software.
+# nothing fetched in the background (as far as flags go), no form's fields
+# sent for autofill's predictions, WebGL in software.
 FLAGS = ("--no-sandbox", "--disable-dev-shm-usage", "--no-first-run", "--no-default-browser-check",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--disable-features=AutofillServerCommunication",
          "--disable-quic", "--enable-unsafe-swiftshader", "--use-angle=swiftshader")
 
 
@@ -59,16 +62,31 @@ class Server:
     """A static web server on 127.0.0.1 for one folder, on a free port; with
     gzip, it sends the folder's precompressed copy (name.gz) of a file in its
     stead, as gzip, to a browser that takes gzip, as a web server set up for
-    the zip's copies does."""
+    the zip's copies does.
+
+    It is also the proxy of a browser given its address (proxy): such a
+    browser asks it for every address whole, of every host. It serves those
+    of its own origin and notes them (proxied); any other it refuses with
+    403 and notes (refused)."""
 
     def __init__(self, folder, gzip=False):
         handler = functools.partial(_Gzipped if gzip else _Quiet, directory=str(folder))
         self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
         self.httpd.daemon_threads = True
-        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        self.httpd.rz = self
+        self.proxy = f"127.0.0.1:{self.httpd.server_address[1]}"
+        self.url = f"http://{self.proxy}/"
+        self.proxied, self.refused = [], []
+        self.cut_off = False
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
         self.stopped = False
+
+    def disconnect(self):
+        """From now on the folder's files do not arrive, as when the network
+        is gone: every request for them is dropped unanswered. The requests
+        for other origins are still noted."""
+        self.cut_off = True
 
     def stop(self):
         if not self.stopped:
@@ -84,6 +102,24 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+    def parse_request(self):
+        if not super().parse_request():
+            return False
+        server = self.server.rz
+        if not self.path.startswith("/"):
+            # Through the proxy: the whole address, or CONNECT host:port.
+            url = urllib.parse.urlsplit(self.path)
+            if self.command == "CONNECT" or url.scheme != "http" or url.netloc != server.proxy:
+                server.refused.append(f"{self.command} {self.path}")
+                self.send_error(403, "Not the page's origin")
+                return False
+            server.proxied.append(self.path)
+            self.path = urllib.parse.urlunsplit(("", "", url.path or "/", url.query, ""))
+        if server.cut_off:
+            self.close_connection = True
+            return False
+        return True
 
 
 class _Gzipped(_Quiet):
@@ -102,15 +138,17 @@ class _Gzipped(_Quiet):
         return body
 
 
-def chromium(profile, setup=PC, headless=True, env=None, driver_class=None):
+def chromium(profile, setup=PC, headless=True, env=None, driver_class=None, proxy=None):
     """Debian's Chromium in the profile: headless at the setup's page size
     and pixel ratio (or a phone's, with touch), or with a window on the
-    display in env; Selenium's driver, or the driver class given."""
+    display in env; Selenium's driver, or the driver class given. With a
+    proxy (host:port), every request goes there, 127.0.0.1's too."""
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in FLAGS + (f"--user-data-dir={profile}",):
+    proxied = (f"--proxy-server=http://{proxy}", "--proxy-bypass-list=<-loopback>") if proxy else ()
+    for flag in FLAGS + proxied + (f"--user-data-dir={profile}",):
         options.add_argument(flag)
     if headless:
         options.add_argument("--headless=new")
@@ -183,3 +221,45 @@ class Console:
         for level, message in self.driver.console():
             self.lines.append((level, message))
             raise CheckFailed(f"{self.driver.engine}: console {level.lower()}: {message}")
+
+
+# The addresses of everything in the page's caches.
+CACHED = """
+window.rzCached = null;
+(window.caches ? caches.keys() : Promise.resolve([]))
+  .then(names => Promise.all(names.map(name => caches.open(name).then(cache => cache.keys()))))
+  .then(lists => { window.rzCached = {urls: [].concat(...lists).map(request => request.url)}; },
+        error => { window.rzCached = {urls: ['(unread: ' + error + ')']}; });
+"""
+
+
+def sent_nowhere_else(server, driver):
+    """At the end of a game in a browser whose proxy the server was: the
+    page asked for nothing outside its origin (the hosts of the browser's
+    own services, driver.services, are the browser's), the console names
+    no violation of the page's Content Security Policy since it was last
+    read, and the service worker's cache holds the page's own files
+    alone."""
+    violations = [text for _, text in driver.console() if "Content Security Policy" in text
+                  or "Content-Security-Policy" in text]
+    if violations:
+        raise CheckFailed(f"{driver.engine}: the page's policy was violated: {violations}")
+    driver.execute_script(CACHED)
+    cached = wait("the page's caches", lambda: driver.execute_script("return window.rzCached;"), 10)["urls"]
+
+    def host(request):
+        target = request.split(" ", 1)[1]
+        return urllib.parse.urlsplit(target if "://" in target else "//" + target).hostname
+    own = getattr(driver, "services", ())
+    foreign = [request for request in server.refused if host(request) not in own]
+    if foreign:
+        raise CheckFailed(f"{driver.engine}: requests outside the page's origin: {foreign}")
+    if not server.proxied:
+        raise SetupFailed(f"{driver.engine} sent nothing through the check's proxy")
+    elsewhere = [url for url in cached if not url.startswith(server.url)]
+    if elsewhere:
+        raise CheckFailed(f"{driver.engine}: the service worker's cache holds what is not the page's: {elsewhere}")
+    services = sorted({host(request) for request in server.refused})
+    print(f"   the network: {len(server.proxied)} requests of the page, all to its origin"
+          f"{'; the browser asked its own services ' + ', '.join(services) if services else ''}; "
+          f"no violation of the page's policy; the service worker's cache holds {len(cached)} of its files")

@@ -63,6 +63,13 @@ if (!window.rzConsole) {
 }
 """
 
+# Every violation of the page's Content Security Policy, as the page learns
+# of it, written to the console.
+VIOLATIONS = """
+document.addEventListener('securitypolicyviolation', e => console.error(
+  'Content Security Policy: ' + e.effectiveDirective + ' refused ' + (e.blockedURI || 'inline')));
+"""
+
 
 def _png(data):
     from PIL import Image
@@ -115,6 +122,11 @@ def _chromium_class():
 
     class Chromium(_Hands, WebDriver):
         engine = "Chromium"
+        # What Chromium asks for by itself whatever the flags say: its
+        # account, clock, update and optimisation services, and Debian's
+        # search engine, which it connects to ahead.
+        services = frozenset({"accounts.google.com", "clients2.google.com", "update.googleapis.com",
+                              "optimizationguide-pa.googleapis.com", "start.duckduckgo.com"})
 
         def click(self, x, y):
             # As a hand moves the mouse: onto the key, then the click.
@@ -186,21 +198,31 @@ class Firefox(_Browser):
     """Firefox ESR driven over its own WebDriver BiDi."""
 
     engine = "Firefox ESR"
+    # What Firefox asks for by itself whatever the profile says: its remote
+    # settings and updates, and those of the video codecs it fetches.
+    services = frozenset({"firefox.settings.services.mozilla.com", "aus5.mozilla.org", "update.googleapis.com"})
 
-    def __init__(self, processes, env, profile, setup, headless):
+    def __init__(self, processes, env, profile, setup, headless, proxy=None):
         import websocket
         profile = pathlib.Path(profile)
         profile.mkdir(parents=True, exist_ok=True)
         # A fresh profile that asks nothing at its first start and fetches
         # nothing in the background (what the remote agent does not already
-        # turn off).
-        (profile / "user.js").write_text("".join(f'user_pref("{name}", {json.dumps(value)});\n' for name, value in {
+        # turn off); with a proxy, every request goes there, 127.0.0.1's too.
+        prefs = {
             "browser.shell.checkDefaultBrowser": False,
             "datareporting.policy.dataSubmissionEnabled": False,
             "toolkit.telemetry.reportingpolicy.firstRun": False,
             "browser.aboutwelcome.enabled": False,
             "app.update.disabledForTesting": True,
-        }.items()), encoding="utf-8")
+        }
+        if proxy:
+            host, port = proxy.split(":")
+            prefs.update({"network.proxy.type": 1, "network.proxy.http": host, "network.proxy.http_port": int(port),
+                          "network.proxy.ssl": host, "network.proxy.ssl_port": int(port),
+                          "network.proxy.no_proxies_on": "", "network.proxy.allow_hijacking_localhost": True})
+        (profile / "user.js").write_text("".join(f'user_pref("{name}", {json.dumps(value)});\n'
+                                                 for name, value in prefs.items()), encoding="utf-8")
         args = ["/usr/bin/firefox-esr", "--no-remote", "--profile", str(profile), "--remote-debugging-port", "0"]
         if headless:
             args.append("--headless")
@@ -336,10 +358,12 @@ def version(engine):
 
 
 @contextlib.contextmanager
-def browser(engine, setup=PC, env=None, headless=True):
+def browser(engine, setup=PC, env=None, headless=True, proxy=None):
     """The engine's browser in a fresh profile, at the setup's page size and
-    pixel ratio; on the display in env, or on one of its own. Gone again
-    afterwards, with the display."""
+    pixel ratio; on the display in env, or on one of its own; with a proxy
+    (host:port) for every request. Every violation of a page's Content
+    Security Policy is a console error. Gone again afterwards, with the
+    display."""
     processes = Processes()
     tmp = tempfile.mkdtemp(prefix=f"rz-web-{engine}-")
     driver = None
@@ -350,11 +374,12 @@ def browser(engine, setup=PC, env=None, headless=True):
             ratio = setup.get("ratio", 1)
             start_display(processes, env, (width * ratio + 200, height * ratio + 200))
         if engine == "chromium":
-            driver = chromium(pathlib.Path(tmp) / "profile", setup, headless, env, _chromium_class())
+            driver = chromium(pathlib.Path(tmp) / "profile", setup, headless, env, _chromium_class(), proxy)
         elif engine == "firefox":
-            driver = Firefox(processes, env, pathlib.Path(tmp) / "profile", setup, headless)
+            driver = Firefox(processes, env, pathlib.Path(tmp) / "profile", setup, headless, proxy)
         else:
-            driver = _webkit(env, setup, pathlib.Path(tmp))
+            driver = _webkit(env, setup, pathlib.Path(tmp), proxy)
+        driver.preload(VIOLATIONS)
         yield driver
     finally:
         if driver:
@@ -364,7 +389,7 @@ def browser(engine, setup=PC, env=None, headless=True):
         shutil.rmtree(tmp, ignore_errors=True)
 
 
-def _webkit(env, setup, tmp):
+def _webkit(env, setup, tmp, proxy):
     from selenium.webdriver import WebKitGTKOptions
     from selenium.webdriver.webkitgtk.service import Service
     env = dict(env)
@@ -374,6 +399,8 @@ def _webkit(env, setup, tmp):
     options = WebKitGTKOptions()
     options.binary_location = MINIBROWSER
     options.add_argument("--automation")
+    if proxy:
+        options.add_argument(f"--proxy=http://{proxy}")
     service = Service("/usr/bin/WebKitWebDriver", log_path=str(tmp / "webkitwebdriver.log"), env=env)
     service.start()
     try:

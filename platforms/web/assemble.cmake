@@ -6,6 +6,11 @@
 # icons, precompressed copies, and the release's files and licences.
 # Run by cmake -P with the variables web.cmake passes.
 
+include("${RZ_WEB_SOURCE}/policy.cmake")
+# Each page's policy is filled in once the page is configured, from its
+# inline scripts and styles.
+set(RZ_POLICY "@RZ_POLICY@")
+
 file(REMOVE_RECURSE "${RZ_SITE}")
 file(MAKE_DIRECTORY "${RZ_SITE}")
 
@@ -14,6 +19,7 @@ foreach(suffix js wasm)
 endforeach()
 file(SIZE "${RZ_SITE}/${RZ_MODULE}.wasm" RZ_WASM_BYTES)
 configure_file("${RZ_WEB_SOURCE}/index.html.in" "${RZ_SITE}/index.html" @ONLY)
+rz_page_policy("${RZ_SITE}/index.html")
 file(COPY "${RZ_WEB_SOURCE}/manifest.webmanifest" DESTINATION "${RZ_SITE}")
 file(COPY_FILE "${RZ_ICON_SVG}" "${RZ_SITE}/icon.svg")
 foreach(size 192 512)
@@ -28,9 +34,16 @@ set(pages index.html)
 # The teachers' page, with the QR code's script.
 if(RZ_QRCODE_JS)
   configure_file("${RZ_WEB_SOURCE}/lehrkraefte.html.in" "${RZ_SITE}/lehrkraefte.html" @ONLY)
+  rz_page_policy("${RZ_SITE}/lehrkraefte.html")
   file(COPY_FILE "${RZ_QRCODE_JS}" "${RZ_SITE}/qrcode.js")
   list(APPEND cached lehrkraefte.html qrcode.js)
   list(APPEND pages lehrkraefte.html qrcode.js)
+endif()
+# The handbook, to be read without a network too.
+if(RZ_HANDBOOK)
+  file(COPY_FILE "${RZ_HANDBOOK}" "${RZ_SITE}/Handbuch.html")
+  list(APPEND cached Handbuch.html)
+  list(APPEND pages Handbuch.html)
 endif()
 set(hashes "")
 set(listed "\"./\"")

@@ -9,8 +9,11 @@
 # - the programs run in a web page only: none of emscripten's code for
 #   Node.js or workers goes into them;
 # - every byte is downloaded before the first frame: binaryen's optimiser
-#   runs for size (-Oz, after the build type's -O3).
+#   runs for size (-Oz, after the build type's -O3);
+# - no JavaScript made from a string while it runs (embind's functions for
+#   Qt's calls into the page otherwise are), which the pages' policy
+#   (policy.cmake) forbids.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16 -sINITIAL_MEMORY=50MB -sENVIRONMENT=web -Oz")
+    "-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16 -sINITIAL_MEMORY=50MB -sENVIRONMENT=web -Oz -sDYNAMIC_EXECUTION=0")

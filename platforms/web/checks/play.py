@@ -4,10 +4,14 @@
 """The browser version as a pupil gets it, in Debian's Chromium, Firefox ESR
 and WebKitGTK (./dev web-test runs each part as a check of its own).
 
-1. The zip: what a school puts on its server is all there; where the
-   browser cannot run the game (no WebAssembly, no WebGL, the page opened
-   from a folder), the page says why; a new version in the old one's
-   place replaces it in the browser, whole.
+1. The zip: what a school puts on its server is all there, the handbook
+   too; the manifest's start address, served from a folder of its own as
+   on a school's server, is the game's page on the same origin, without a
+   redirect; where the browser cannot run the game (no WebAssembly, no
+   WebGL, the page opened from a folder), the page says why; a new version
+   in the old one's place replaces it in the browser, whole, and then,
+   without a network, the handbook opens and each of its links leads to
+   its place.
 2. The tests built for the browser (the numeral engine's, the layout's with
    the fonts the browser version brings), each run in a page of its own;
    Qt Test's counts are read from the console.
@@ -53,6 +57,14 @@ open exercise must be nowhere in the page's markup or accessibility tree.
 Nothing about the page is changed. Any console warning or error of the page
 or the program fails the check.
 
+The check's server is every browser's proxy, for every host (127.0.0.1
+too): it serves the page's origin and refuses and notes anything else. At
+the end of each part the page must have asked for nothing elsewhere (what
+the browser asks of its own services is the browser's), no violation of
+the page's Content Security Policy may have reached the console (a
+listener in the page writes each there), and the service worker's cache
+must hold the page's own files alone.
+
 usage: play.py BUILD-WEB-FOLDER zip|refusals|update|tests|pc|phone|edges|firefox_pc|webkit_pc|webkit_tablet|range|teachers
 """
 
@@ -66,6 +78,8 @@ import subprocess
 import sys
 import tempfile
 import time
+import urllib.parse
+import urllib.request
 import zipfile
 
 from PIL import Image, ImageChops, ImageStat
@@ -73,7 +87,7 @@ from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[3] / "checks"))  # the kit, run by hand
 from rzkit import CheckFailed, SetupFailed, facts  # noqa: E402
-from rzkit.browser import PC, PHONE, Console, Server, first_frame, the_zip, unpack, wait  # noqa: E402
+from rzkit.browser import PC, PHONE, Console, Server, first_frame, sent_nowhere_else, the_zip, unpack, wait  # noqa: E402
 from rzkit.engines import TABLET, browser, version  # noqa: E402
 from rzkit.roman import from_roman, occurrences, roman, wrong_letter  # noqa: E402
 
@@ -123,12 +137,14 @@ else
 @contextlib.contextmanager
 def session(folder, setup, engine="chromium"):
     """A server for the folder and a fresh browser of the engine that
-    listens to the page's live region."""
+    listens to the page's live region, with the server as its proxy for
+    every host: at the end, the page must have sent nothing elsewhere."""
     server = Server(folder)
     try:
-        with browser(engine, setup) as driver:
+        with browser(engine, setup, proxy=server.proxy) as driver:
             driver.preload(LISTEN)
             yield server, driver
+            sent_nowhere_else(server, driver)
     finally:
         server.stop()
 
@@ -143,7 +159,7 @@ def check_zip(zip_path, into):
               "icon.svg", "icon-192.png", "icon-512.png", "LIESMICH.txt", "Lizenzen/GPL-3.0-or-later.txt",
               "Lizenzen/OFL-1.1.txt", "Lizenzen/Qt/LGPL-3.0-only.txt", "Lizenzen/Qt/GPL-3.0-only.txt",
               "roemische-zahlen.wasm.gz", "roemische-zahlen.js.gz", "index.html.gz",
-              "lehrkraefte.html", "qrcode.js", "Lizenzen/qrcode-generator.txt"]
+              "lehrkraefte.html", "qrcode.js", "Lizenzen/qrcode-generator.txt", "Handbuch.html"]
     if shutil.which("brotli"):
         needed += ["roemische-zahlen.wasm.br", "roemische-zahlen.js.br"]
     missing = [name for name in needed if not (site / name).is_file()]
@@ -177,6 +193,35 @@ def check_zip(zip_path, into):
     print(f"   the zip: {len(names)} entries; roemische-zahlen.wasm {sizes['roemische-zahlen.wasm']:,} bytes, "
           f"gzip {sizes['roemische-zahlen.wasm.gz']:,}")
     return site
+
+
+def check_start(site):
+    """The manifest's start address, as a home screen or a school's managed
+    install opens it, with the folder served as a school's server serves it
+    (in a folder of its own): on the page's origin, answered as it is (200,
+    no redirect) with the game's page; and an id of its own that does not
+    change with the start address."""
+    manifest = json.loads((site / "manifest.webmanifest").read_text(encoding="utf-8"))
+    server = Server(site.parent)
+    try:
+        start = urllib.parse.urljoin(f"{server.url}{site.name}/manifest.webmanifest", manifest["start_url"])
+        ident = urllib.parse.urljoin(start, manifest.get("id", start))
+        if "id" not in manifest:
+            raise CheckFailed("the manifest has no id")
+        if not ident.startswith(server.url) or not start.startswith(server.url):
+            raise CheckFailed(f"the manifest's start address {start} or id {ident} is not on the page's origin")
+        try:
+            with urllib.request.urlopen(start) as answer:
+                page, status, reached = answer.read().decode(), answer.status, answer.url
+        except urllib.error.HTTPError as error:
+            page, status, reached = "", error.code, error.url
+    finally:
+        server.stop()
+    if reached != start:
+        raise CheckFailed(f"the start address {start} is redirected to {reached}")
+    if status != 200 or "<title>Römische Zahlen</title>" not in page:
+        raise CheckFailed(f"the start address {start} gives {status}, not the game's page")
+    print(f"   the manifest's start address {start}: 200, no redirect, the game's page; its id {ident}")
 
 
 def controlled(driver):
@@ -655,7 +700,7 @@ def play(site, setup, engine="chromium"):
 
         # Without a network: the service worker starts the game again.
         controlled(driver)
-        server.stop()
+        server.disconnect()
         mouse.js("document.getElementById('neu').click();")
         driver.reloaded()
         wait("the page reloaded", lambda: mouse.js("return window.rzSaid && window.rzSaid.length === 0;"), 15)
@@ -733,6 +778,34 @@ def check_update(site):
             if "neue Version" not in driver.page_source:
                 raise CheckFailed("the visit after the new version's cache does not show the new page")
             print(f"   {old} replaced by {[build + '-neu']}; the next visit shows the new page")
+            # Without a network: the handbook, and every place it links to.
+            server.disconnect()
+            links, broken = driver.execute_async_script(HANDBOOK_LINKS)
+            if broken:
+                raise CheckFailed(f"offline, links of the handbook lead nowhere: {broken}")
+            driver.get(server.url + "Handbuch.html")
+            title = driver.execute_script("return document.title;")
+            if not title.endswith("Handbuch"):
+                raise CheckFailed(f"offline, Handbuch.html opens as {title!r}")
+            print(f"   offline: the handbook opens ({title!r}), each of its {links} links leads to its place")
+
+
+# The links of the handbook, read from the game's page (the handbook's own
+# policy lets it fetch nothing): each to a place in it that is there, or to
+# a file of the page's origin that comes.
+HANDBOOK_LINKS = """
+const done = arguments[arguments.length - 1];
+const address = new URL("Handbuch.html", location.href);
+fetch(address).then(answer => answer.text()).then(text => {
+  const page = new DOMParser().parseFromString(text, "text/html");
+  const links = Array.from(page.querySelectorAll("a[href]"), a => new URL(a.getAttribute("href"), address));
+  return Promise.all(links.map(url => url.origin !== location.origin ? url.href + ": another origin"
+    : url.pathname === address.pathname
+      ? (!url.hash || page.getElementById(decodeURIComponent(url.hash.slice(1))) ? null : url.href + ": not there")
+      : fetch(url).then(answer => answer.ok ? null : url.href + ": " + answer.status, e => url.href + ": " + e)))
+    .then(broken => done([links.length, broken.filter(Boolean)]));
+}).catch(e => done([0, ["Handbuch.html: " + e]]));
+"""
 
 
 # -- the tests in the browser -------------------------------------------------
@@ -950,7 +1023,7 @@ def play_teachers(site):
 
 
 PARTS = {
-    "zip": ("the zip", lambda build, site: None),
+    "zip": ("the zip", lambda build, site: check_start(site)),
     "refusals": ("where the game cannot run", lambda build, site: check_refusals(site)),
     "update": ("a new version in the old one's place", lambda build, site: check_update(site)),
     "tests": ("the tests in the browser", lambda build, site: run_tests(build / "web" / "tests")),

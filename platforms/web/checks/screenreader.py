@@ -11,9 +11,12 @@ it gives its pages to the accessibility bus. The keys go through the X
 server, as from a keyboard: Orca hears them and, in focus mode, passes them
 to the page.
 
-One game, by ear: the game takes the focus as it starts; back from the
-address bar, Orca names it after its window and describes it with the
-page's help; Return asks a number, read from what Orca says; Backspace
+One game, by ear: the page opened as a pupil opens it (in Firefox, its
+address typed into the address bar); the game takes the focus as it
+starts; with the keys the handbook gives a screen reader's user to reach
+the game (its element tasten-zum-spiel, which the page's help must name
+alike), Orca names it after its window and describes it with the page's
+help; Return asks a number, read from what Orca says; Backspace
 twice on an empty answer is said twice; the right answer typed key by key;
 three wrong answers into the lost state; Return opens the game-over window,
 Tab and Shift+Tab go between its buttons, and Return starts a new game; two
@@ -28,10 +31,11 @@ Prints each step and what Orca said; exits with 0 when everything held, 1
 when not (with Orca's last words), 2 when the session could not be set up.
 It ends only the processes it started, with whatever they started.
 
-usage: screenreader.py BUILD-WEB-FOLDER [chromium|firefox]
+usage: screenreader.py BUILD-WEB-FOLDER HANDBOOK [chromium|firefox]
 """
 
 import contextlib
+import html
 import pathlib
 import re
 import shutil
@@ -85,6 +89,12 @@ class Keyboard:
             X.RevertToParent, X.CurrentTime)
         self.x.sync()
 
+    def type(self, text):
+        """Types the text key by key, as on a US keyboard."""
+        names = {":": ("Shift_L", "semicolon"), "/": ("slash",), ".": ("period",)}
+        for char in text:
+            self.press(*names.get(char, (char,)))
+
     def press(self, *names):
         """Presses the keys together (a modifier first) and lets them go."""
         codes = [self.x.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
@@ -133,6 +143,29 @@ class Ear:
             raise CheckFailed(f"before {before}, Orca said the solution {solution}: {leaks}")
 
 
+# The handbook's names of keys, as the X server's.
+KEYSYMS = {"Tab": "Tab", "Umschalt": "Shift_L", "Strg": "Control_L", "Alt": "Alt_L", "Eingabetaste": "Return"}
+
+
+def plain(markup):
+    return " ".join(html.unescape(re.sub(r"<[^>]+>", " ", markup)).split())
+
+
+def keys_to_the_game(handbook, site):
+    """The keys the handbook names to reach the game, in order (each key a
+    chord of X key names: "Umschalt+F6" is Shift_L and F6), once the page's
+    help names the same."""
+    found = re.search(r'<p id="tasten-zum-spiel">(.*?)</p>', handbook.read_text(encoding="utf-8"), re.S)
+    names = re.findall(r"<kbd>(.*?)</kbd>", found.group(1)) if found else []
+    if not names:
+        raise CheckFailed(f"{handbook}: no keys in the element tasten-zum-spiel")
+    said = plain(found.group(1)[found.group(1).index("<kbd>"):found.group(1).rindex("</kbd>")])
+    help_text = re.search(r'<div id="hilfe"[^>]*>(.*?)</div>', (site / "index.html").read_text(encoding="utf-8"), re.S)
+    if not help_text or said not in plain(help_text.group(1)):
+        raise CheckFailed(f"the page's help does not name the handbook's keys to the game: {said!r}")
+    return [[KEYSYMS.get(part, part) for part in name.split("+")] for name in names]
+
+
 def new_number(ear):
     """Return asks a number: the number, and where Orca said it."""
     number = int(ear.hear("Return: a new number", saying(facts.say("newNumber", "NUMBER")).replace("NUMBER", r"(\d+)"),
@@ -140,28 +173,27 @@ def new_number(ear):
     return number, ear.next - 1
 
 
-def play(ear, driver):
+def play(ear, driver, keys):
     # The game takes the focus as it starts. While Orca is still taking in
     # the page, it may say nothing of it and stay in browse mode, where
-    # letters are its own commands; a learner goes to the address bar (F6)
-    # and back into the page (Shift+F6), and Orca hears of the game.
+    # letters are its own commands; a learner presses the handbook's keys
+    # (to the address bar and back), and Orca hears of the game.
     ear.step = "the game takes the focus"
     wait("the game to take the focus", lambda: driver.execute_script(
         "return document.activeElement === document.querySelector('#spiel canvas');"), 10)
     loaded = ear.next
     game = re.escape(EXERCISE.name) + r"( \w+)?\.?"
-    if driver.engine == "Firefox ESR":
-        # Firefox leaves the keyboard in the address bar when it is sent to
-        # a page from outside; F6 goes into the page, to the page as a whole
-        # (and so does Shift+F6 from the address bar), and Tab to the game.
-        ear.keyboard.press("F6")
-        wait("the page to have the keyboard", lambda: driver.execute_script("return document.hasFocus();"), 10)
-        ear.hear("F6, Tab: the game has the focus", game, "Tab", message=False)
-    else:
-        ear.hear("F6: the address bar", r".*\b127\.0\.0\.1:\d+\b.*", "F6", message=False)
-        named = any(u.startswith(EXERCISE.name) for u in ear.said()[loaded:ear.next])
-        print(f"  {'':<34} (Orca {'said' if named else 'did not say'} the game as it took the focus)")
-        ear.hear("Shift+F6: the game has the focus", game, "Shift_L", "F6", message=False)
+
+    def keyboard():
+        return driver.execute_script("return [document.hasFocus(), String(document.activeElement)];")
+    for chord in keys[:-1]:
+        before = keyboard()
+        ear.keyboard.press(*chord)
+        wait(f"the keyboard to move on from {before} with {'+'.join(chord)}", lambda: keyboard() != before, 10)
+        print(f"  {'+'.join(chord) + ': the keyboard moves on':<34} (from {before} to {keyboard()})")
+    named = any(u.startswith(EXERCISE.name) for u in ear.said()[loaded:ear.next])
+    print(f"  {'':<34} (Orca {'said' if named else 'did not say'} the game as it took the focus)")
+    ear.hear(f"{'+'.join(keys[-1])}: the game has the focus", game, *keys[-1], message=False)
     ear.hear("  and its description", r"(Römische Zahlen )?Das Spiel wird mit der Tastatur gespielt\b.*",
              message=False)
 
@@ -198,10 +230,10 @@ def play(ear, driver):
 
 
 def main():
-    if len(sys.argv) not in (2, 3) or sys.argv[2:] not in ([], ["chromium"], ["firefox"]):
+    if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["chromium"], ["firefox"]):
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
         return 2
-    engine = (sys.argv[2:] or ["chromium"])[0]
+    engine = (sys.argv[3:] or ["chromium"])[0]
     began = time.monotonic()
     # Ended from outside, it still ends what it started.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
@@ -212,6 +244,7 @@ def main():
     opened = contextlib.ExitStack()
     try:
         site = unpack(the_zip(sys.argv[1]), pathlib.Path(tmp) / "site")
+        keys = keys_to_the_game(pathlib.Path(sys.argv[2]), site)
         env = start_session(processes, tmp)
         orca = Orca(processes, env, tmp)
         server = Server(site)
@@ -225,11 +258,17 @@ def main():
         ear = Ear(orca, keyboard)
         print(f"== the game by ear, Orca and {driver.engine} {version(engine)} ready after "
               f"{time.monotonic() - began:.1f} s")
-        driver.get(server.url)
+        if driver.engine == "Firefox ESR":
+            # A driver's page leaves Firefox's keyboard in the address bar,
+            # where a pupil types the address: then the page has it.
+            keyboard.type(server.url)
+            keyboard.press("Return")
+        else:
+            driver.get(server.url)
         ear.hear("Orca: the page has loaded", r"Finished loading Römische Zahlen\.?", message=False)
         ear.step = "the game's first frame"
         first_frame(driver)
-        play(ear, driver)
+        play(ear, driver, keys)
         print(f"== played by ear: Orca said {ear.heard} of the game's messages ({len(ear.said())} "
               f"utterances in all); {time.monotonic() - began:.1f} s")
     except (SetupFailed, OSError) as failure:
