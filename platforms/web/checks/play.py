@@ -185,10 +185,12 @@ def check_zip(zip_path, into):
     page = (site / "index.html").read_text(encoding="utf-8")
     if '<html lang="de">' not in page or "<title>Römische Zahlen</title>" not in page:
         raise CheckFailed("index.html is not the game's German page")
-    readme = (site / "LIESMICH.txt").read_text(encoding="utf-8-sig")
+    # What whoever puts the folder on a server must know, in the handbook
+    # beside it.
+    handbook = (site / "Handbuch.html").read_text(encoding="utf-8")
     for needed_text in ("application/wasm", "https://", "file://", "localhost"):
-        if needed_text not in readme:
-            raise CheckFailed(f"LIESMICH.txt does not mention {needed_text}")
+        if needed_text not in handbook:
+            raise CheckFailed(f"Handbuch.html does not mention {needed_text}")
     sizes = {name: (site / name).stat().st_size for name in ("roemische-zahlen.wasm", "roemische-zahlen.wasm.gz")}
     print(f"   the zip: {len(names)} entries; roemische-zahlen.wasm {sizes['roemische-zahlen.wasm']:,} bytes, "
           f"gzip {sizes['roemische-zahlen.wasm.gz']:,}")
