@@ -4,12 +4,14 @@
 """Checks the Windows zip as a school gets it, and the executable in it;
 and the Windows Installer package as its IT gets it.
 
-The zip: under 15 MB, one folder with the game, LIESMICH.txt, the licences
-of the game and of Qt, and the game's source. The executable: a 64-bit
-(PE32+, x86-64) Windows GUI program, stripped (no symbol table, no
-debugging sections), that imports only DLLs every Windows has (no Qt, C++
-runtime, libgcc or winpthread DLL), with the icon and the
-version resource 1.0.0.0, shown as "1.00", in German (Germany).
+The zip: under 15 MB, one folder with the game, LIESMICH.txt, the
+licences of the game and of Qt, and the game's source. The
+executable: a 64-bit (PE32+, x86-64) Windows GUI program, stripped (no
+symbol table, no debugging sections), that imports only DLLs every Windows
+has (no Qt, C++ runtime, libgcc or winpthread DLL) and no HTTP library
+(WinINet, WinHTTP, urlmon: neither imported, nor delay-loaded, nor named
+for loading later), with the icon and the version resource 1.0.0.0, shown
+as "1.00", in German (Germany).
 
 The package, as msiinfo and msiextract read it: for 64-bit Windows, German,
 per machine, the game's name, version and publisher, the fixed upgrade code,
@@ -44,6 +46,9 @@ SYSTEM_DLLS = {
     "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll", "version.dll",
     "winmm.dll", "winspool.drv", "ws2_32.dll", "wtsapi32.dll",
 }
+
+# What a program would fetch web pages or files from the network with.
+HTTP_DLLS = ("wininet.dll", "winhttp.dll", "urlmon.dll")
 
 RT_ICON = 3
 RT_GROUP_ICON = 14
@@ -103,6 +108,12 @@ def check_executable(data):
     foreign = [dll for dll in imports if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")]
     check(not foreign, "imports only Windows' own DLLs: " + ", ".join(imports)
           + ("; not Windows': " + ", ".join(foreign) if foreign else ""))
+    delayed = [entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
+    lowered = data.lower()
+    http = [dll for dll in HTTP_DLLS if dll in imports + delayed or dll.encode() in lowered
+            or dll.encode("utf-16-le") in lowered]
+    check(not http, "no HTTP library imported, delay-loaded or named: "
+          + (", ".join(http) if http else "none of " + ", ".join(HTTP_DLLS)))
 
     # The spoken messages' UI Automation notification is looked up by name
     # when first needed (the imports above hold no uiautomationcore.dll).
