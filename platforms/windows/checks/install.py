@@ -8,25 +8,30 @@ the user's desktop to), with msiexec and no question (/qn):
 
   1. a package cut short: msiexec fails with an error status, and nothing
      is installed;
-  2. the package: the zip's files, byte for byte, in
+  2. a range or direction the game would refuse (BIS=4000, VON=-1, ...,
+     RICHTUNG=links): msiexec fails with 1603, and nothing is installed;
+  3. the package: the zip's files, byte for byte, in
      C:\\Program Files\\Römische Zahlen\\, the Start-menu shortcut to the game
      with the game's folder as working folder and no arguments, the
      Start-menu shortcut to the handbook, the uninstall entry (name,
      version, publisher, language, the game's icon), no desktop shortcut,
      and nothing written anywhere else;
-  3. the installed game, started by its Start-menu shortcut, opens its window
+  4. the installed game, started by its Start-menu shortcut, opens its window
      on Windows' own platform, opens no socket, and ends with status 0 on
      "Ende" (game.py);
-  4. a package of a higher version, built here, replaces it, given VON=5
+  5. a package of a higher version, built here, replaces it, given VON=5
      and RICHTUNG=roemisch-arabisch: one entry is left, of the new version,
      the files are in place, and the shortcut starts the game with --von 5
      --richtung roemisch-arabisch; the older package then refuses
      to replace the newer one;
-  5. removing it leaves nothing behind: every file, folder and registry value
+  6. removing it leaves nothing behind: every file, folder and registry value
      is as before the first install;
-  6. with DESKTOPSHORTCUT=1 and BIS=100 the desktop has a shortcut to the
+  7. with DESKTOPSHORTCUT=1 and BIS=100 the desktop has a shortcut to the
      game too, both shortcuts start it with --bis 100 (a teacher's range),
-     and removing the package removes it.
+     and removing the package removes it;
+  8. the values at the edges the game takes (VON=0 BIS=0, VON=3999
+     BIS=3999, the direction in capitals) are installed, as the
+     shortcut's arguments, and removed.
 
 Wine files the shortcuts "for all users" under the user's own folders; the
 check accepts either place and says which it found. It ends only the Wine
@@ -57,6 +62,10 @@ INSTALL_DIR = "Program Files/" + NAME
 INSTALL_PATH = "C:\\" + INSTALL_DIR.replace("/", "\\")
 SHORTCUT = NAME + ".lnk"
 HANDBOOK_SHORTCUT = NAME + " – Handbuch.lnk"
+# Values the game refuses at its start, each refused by the package too.
+BAD_VALUES = (["BIS=4000"], ["VON=-1"], ["VON=zehn"], ["BIS=1.5"], ["VON=7", "BIS=3"], ["RICHTUNG=links"])
+# Values at the edges of what it takes.
+GOOD_EDGES = (["VON=0", "BIS=0"], ["VON=3999", "BIS=3999", "RICHTUNG=ROEMISCH-ARABISCH"])
 
 # Windows Installer's own records of what it installed; the package itself
 # writes nothing into the registry.
@@ -394,6 +403,12 @@ def main():
         check(status in (1620, 1627), "msiexec /i fails with status %d (1620 on Windows, 1627 under Wine)" % status)
         nothing_left(prefix, before, "nothing installed")
 
+        part("values the game would refuse")
+        for values in BAD_VALUES:
+            status = prefix.msiexec("/i", windows_path(msi), "/qn", *values)
+            check(status == 1603, "%s: msiexec /i fails with status %d (1603)" % (" ".join(values), status))
+        nothing_left(prefix, before, "nothing installed")
+
         part("installing: msiexec /i %s /qn" % os.path.basename(msi))
         status = prefix.msiexec("/i", windows_path(msi), "/qn")
         if not check(status == 0, "status %d" % status):
@@ -453,6 +468,17 @@ def main():
         check(status == 0, "msiexec /x: status %d" % status)
         nothing_left(prefix, before, "nothing left")
 
+        part("values at the edges the game takes")
+        for values in GOOD_EDGES:
+            status = prefix.msiexec("/i", windows_path(msi), "/qn", *values)
+            check(status == 0, "%s: status %d" % (" ".join(values), status))
+            programs = prefix.find_shortcut("programs")
+            if check(len(programs) == 1, "the Start-menu shortcut"):
+                check_arguments(read_shortcut(prefix, programs[0]),
+                                " ".join("--" + name.lower() + " " + value
+                                         for name, value in (v.split("=") for v in values)))
+            check(prefix.msiexec("/x", windows_path(msi), "/qn") == 0, "removed")
+        nothing_left(prefix, before, "nothing left")
     except (Abort, SetupFailed) as error:
         failures.append(str(error))
         print("windows-install: " + str(error), file=sys.stderr)
