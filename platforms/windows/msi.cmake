@@ -47,17 +47,18 @@ file(REMOVE_RECURSE ${WORK})
 file(ARCHIVE_EXTRACT INPUT ${ZIP} DESTINATION ${WORK}/zip)
 file(GLOB top LIST_DIRECTORIES true ${WORK}/zip/*)
 list(LENGTH top tops)
-if(NOT tops EQUAL 1 OR NOT EXISTS ${top}/roemische-zahlen.exe)
-  message(FATAL_ERROR "msi.cmake: ${ZIP} holds no one folder with roemische-zahlen.exe")
+if(NOT tops EQUAL 1 OR NOT EXISTS ${top}/roemische-zahlen.exe OR NOT EXISTS ${top}/Handbuch.html)
+  message(FATAL_ERROR "msi.cmake: ${ZIP} holds no one folder with roemische-zahlen.exe and Handbuch.html")
 endif()
 set(STAGE ${WORK}/stage)
 file(RENAME ${top} ${STAGE})
 
-# Every file but the game, which roemische-zahlen.wxs places itself, each a
-# component in its folder. Identifiers are made from the path, so that they
-# stay the same from build to build.
+# Every file but the game and the handbook, which roemische-zahlen.wxs
+# places itself with their Start-menu entries, each a component in its
+# folder. Identifiers are made from the path, so that they stay the same
+# from build to build.
 file(GLOB_RECURSE files RELATIVE ${STAGE} LIST_DIRECTORIES false ${STAGE}/*)
-list(REMOVE_ITEM files roemische-zahlen.exe)
+list(REMOVE_ITEM files roemische-zahlen.exe Handbuch.html)
 list(SORT files)
 function(folder_id path out)
   if(path STREQUAL "")

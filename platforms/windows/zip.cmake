@@ -6,6 +6,8 @@
 #   roemische-zahlen.exe              the game, self-contained (static Qt and
 #                                     C++ runtime), stripped
 #   LIESMICH.txt                      what the game is, how to start it, keys
+#   Handbuch.html                     the handbook, for pupils, teachers and
+#                                     the school's IT, in any browser
 #   Lizenzen/GPL-3.0-or-later.txt     the game's licence
 #   Lizenzen/Qt/                      Qt's licences (LGPL-3.0, the GPL-3.0 it
 #                                     builds on) and those of the libraries
@@ -19,7 +21,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/../source-zip.cmake)
 set(RZ_LIESMICH ${CMAKE_CURRENT_BINARY_DIR}/LIESMICH.txt)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/LIESMICH.txt.in ${RZ_LIESMICH} @ONLY NEWLINE_STYLE CRLF)
 
-install(FILES ${RZ_LIESMICH} DESTINATION .)
+install(FILES ${RZ_LIESMICH} ${RZ_HANDBOOK} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION Lizenzen)
 if(EXISTS "${RZ_QT_LICENCES}")
   install(DIRECTORY ${RZ_QT_LICENCES}/ DESTINATION Lizenzen/Qt)

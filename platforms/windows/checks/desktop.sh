@@ -10,9 +10,10 @@
 #      window, against stand-ins for uiautomationcore.dll, one with the
 #      notification and one without, as Wine is;
 #   3. the short scripted game (start, a right answer in each direction,
-#      the lost game, the game-over window, a new game, "Ende") plays through;
-#   4. the game itself opens its window where its layout puts it and ends
-#      with status 0 on a click on "Ende" (game.py).
+#      the lost game, the game-over window, a new game, "Ende") plays through,
+#      and Wine's trace of Winsock shows it open no socket;
+#   4. the game itself opens its window where its layout puts it, ends
+#      with status 0 on a click on "Ende", and opens no socket (game.py).
 # Starts and ends only its own processes, by their ids.
 #
 # usage: desktop.sh <test_layout.exe> <test_platformannounce.exe> <rz-smokegame.exe> <roemische-zahlen.exe>
@@ -50,8 +51,9 @@ echo "-- the spoken messages as UI Automation notifications"
   { grep -E '^(FAIL|   Loc|Totals)' "$work/announce.out" >&2; fail "the notification tests failed"; }
 echo "   $(grep '^Totals:' "$work/announce.out")"
 
-echo "-- the scripted game on Windows' platform"
-timeout 120 "$wine_run" "$smokegame" 2>"$work/smokegame.err" ||
+echo "-- the scripted game on Windows' platform, and no socket"
+/usr/bin/python3 -m rzkit.wine no-socket "$(basename "$smokegame")" timeout 120 "$wine_run" "$smokegame" \
+  2>"$work/smokegame.err" ||
   fail "the scripted game failed: $(grep -v -E 'DpiAwareness|NonClientDpiScaling' "$work/smokegame.err")"
 
 echo "-- the game's window, and \"Ende\""

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The Windows game under Wine on Windows' own platform: its exercise window
 opens where its layout puts it, with a client area of the layout's size,
-and a click on "Ende" ends it with status 0.
+a click on "Ende" ends it with status 0, and Wine's trace of Winsock shows
+it open no socket.
 
 Runs what it is given under Wine (platforms/windows/wine-run): the built
 executable, or "start /wait" with the shortcut of an installed game, which
@@ -23,9 +24,10 @@ import tempfile
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[3] / "checks"))  # the kit, run by hand
-from rzkit import CheckFailed, facts  # noqa: E402
+from rzkit import CheckFailed, facts, wine  # noqa: E402
 
 WINE_RUN = pathlib.Path(__file__).resolve().parents[1] / "wine-run"
+GAME = "roemische-zahlen.exe"
 # What Qt says under Wine of the DPI awareness Wine does not implement.
 WINE_ONLY = re.compile(r"DpiAwareness|NonClientDpiScaling")
 
@@ -47,6 +49,7 @@ def play(arguments):
     exercise = facts.exercise()
     left, top, width, height = (twips // 15 for twips in exercise.place)
     env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+    env["WINEDEBUG"] = wine.SOCKET_TRACE
     with tempfile.TemporaryFile(mode="w+") as errors:
         game = subprocess.Popen([str(WINE_RUN), *arguments], env=env, stderr=errors)
         try:
@@ -83,9 +86,15 @@ def play(arguments):
             if status != 0:
                 raise CheckFailed(f"the game ended with status {status}")
             print('   "Ende" ended the game with status 0')
+            errors.seek(0)
+            passed, shown = wine.no_socket(errors.readlines(), GAME)
+            if not passed:
+                raise CheckFailed(shown)
+            print("   " + shown)
         except CheckFailed:
             errors.seek(0)
-            sys.stderr.write("".join(line for line in errors if not WINE_ONLY.search(line)))
+            sys.stderr.write("".join(line for line in errors
+                                     if not WINE_ONLY.search(line) and not wine.TRACED.match(line)))
             raise
         finally:
             if game.poll() is None:

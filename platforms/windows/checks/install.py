@@ -8,24 +8,30 @@ the user's desktop to), with msiexec and no question (/qn):
 
   1. a package cut short: msiexec fails with an error status, and nothing
      is installed;
-  2. the package: the zip's files, byte for byte, in
+  2. a range or direction the game would refuse (BIS=4000, VON=-1, ...,
+     RICHTUNG=links): msiexec fails with 1603, and nothing is installed;
+  3. the package: the zip's files, byte for byte, in
      C:\\Program Files\\Römische Zahlen\\, the Start-menu shortcut to the game
-     with the game's folder as working folder and no arguments, the uninstall entry (name,
+     with the game's folder as working folder and no arguments, the
+     Start-menu shortcut to the handbook, the uninstall entry (name,
      version, publisher, language, the game's icon), no desktop shortcut,
      and nothing written anywhere else;
-  3. the installed game, started by its Start-menu shortcut, opens its window
-     on Windows' own platform and ends with status 0 on "Ende"
-     (game.py);
-  4. a package of a higher version, built here, replaces it, given VON=5
+  4. the installed game, started by its Start-menu shortcut, opens its window
+     on Windows' own platform, opens no socket, and ends with status 0 on
+     "Ende" (game.py);
+  5. a package of a higher version, built here, replaces it, given VON=5
      and RICHTUNG=roemisch-arabisch: one entry is left, of the new version,
      the files are in place, and the shortcut starts the game with --von 5
      --richtung roemisch-arabisch; the older package then refuses
      to replace the newer one;
-  5. removing it leaves nothing behind: every file, folder and registry value
+  6. removing it leaves nothing behind: every file, folder and registry value
      is as before the first install;
-  6. with DESKTOPSHORTCUT=1 and BIS=100 the desktop has a shortcut to the
+  7. with DESKTOPSHORTCUT=1 and BIS=100 the desktop has a shortcut to the
      game too, both shortcuts start it with --bis 100 (a teacher's range),
-     and removing the package removes it.
+     and removing the package removes it;
+  8. the values at the edges the game takes (VON=0 BIS=0, VON=3999
+     BIS=3999, the direction in capitals) are installed, as the
+     shortcut's arguments, and removed.
 
 Wine files the shortcuts "for all users" under the user's own folders; the
 check accepts either place and says which it found. It ends only the Wine
@@ -53,7 +59,13 @@ from rzkit.session import Processes, start_display  # noqa: E402
 NAME = "Römische Zahlen"
 PUBLISHER = "The Römische Zahlen developers"
 INSTALL_DIR = "Program Files/" + NAME
+INSTALL_PATH = "C:\\" + INSTALL_DIR.replace("/", "\\")
 SHORTCUT = NAME + ".lnk"
+HANDBOOK_SHORTCUT = NAME + " – Handbuch.lnk"
+# Values the game refuses at its start, each refused by the package too.
+BAD_VALUES = (["BIS=4000"], ["VON=-1"], ["VON=zehn"], ["BIS=1.5"], ["VON=7", "BIS=3"], ["RICHTUNG=links"])
+# Values at the edges of what it takes.
+GOOD_EDGES = (["VON=0", "BIS=0"], ["VON=3999", "BIS=3999", "RICHTUNG=ROEMISCH-ARABISCH"])
 
 # Windows Installer's own records of what it installed; the package itself
 # writes nothing into the registry.
@@ -197,18 +209,18 @@ class Prefix(wine.Prefix):
                 registry[(hive, key, None)] = "key"
         return tree, registry
 
-    def shortcut_places(self, folder):
+    def shortcut_places(self, folder, name=SHORTCUT):
         """Where a shortcut of a Start-menu or desktop folder for all users
         may be: Windows' place for all users, and the user's, where Wine
         files it."""
         user = "drive_c/users/" + self.user
         if folder == "programs":
-            return ["drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/" + SHORTCUT,
-                    user + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/" + SHORTCUT]
-        return ["drive_c/users/Public/Desktop/" + SHORTCUT, user + "/Desktop/" + SHORTCUT]
+            return ["drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/" + name,
+                    user + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/" + name]
+        return ["drive_c/users/Public/Desktop/" + name, user + "/Desktop/" + name]
 
-    def find_shortcut(self, folder):
-        return [p for p in self.shortcut_places(folder) if os.path.exists(self.path(p))]
+    def find_shortcut(self, folder, name=SHORTCUT):
+        return [p for p in self.shortcut_places(folder, name) if os.path.exists(self.path(p))]
 
 
 def differences(before, after):
@@ -272,8 +284,18 @@ def uninstall_entries(prefix):
             if key.startswith(base) and values.get("DisplayName") == NAME}
 
 
-def check_arguments(link, arguments):
-    given = link.command_line_arguments or ""
+def read_shortcut(prefix, place):
+    """A shortcut's target, arguments and working folder."""
+    link = pylnk.file()
+    link.open(prefix.path(place))
+    try:
+        return link.local_path, link.command_line_arguments or "", (link.working_directory or "").rstrip("\\")
+    finally:
+        link.close()
+
+
+def check_arguments(shortcut, arguments):
+    given = shortcut[1]
     check(given == arguments, "with the arguments %s" % (given or "(none)"))
 
 
@@ -297,14 +319,16 @@ def check_installed(prefix, zip_files, icon, code, version, arguments=""):
 
     shortcuts = prefix.find_shortcut("programs")
     if check(len(shortcuts) == 1, "one Start-menu shortcut %s: %s" % (SHORTCUT, ", ".join(shortcuts) or "none")):
-        link = pylnk.file()
-        link.open(prefix.path(shortcuts[0]))
-        target = "C:\\" + INSTALL_DIR.replace("/", "\\") + "\\roemische-zahlen.exe"
-        check(link.local_path == target, "it starts %s" % link.local_path)
-        working = (link.working_directory or "").rstrip("\\")
-        check(working == "C:\\" + INSTALL_DIR.replace("/", "\\"), "in the folder %s" % working)
+        link = read_shortcut(prefix, shortcuts[0])
+        target = INSTALL_PATH + "\\roemische-zahlen.exe"
+        check(link[0] == target, "it starts %s" % link[0])
+        check(link[2] == INSTALL_PATH, "in the folder %s" % link[2])
         check_arguments(link, arguments)
-        link.close()
+    handbook = prefix.find_shortcut("programs", HANDBOOK_SHORTCUT)
+    if check(len(handbook) == 1, "one Start-menu shortcut %s: %s" % (HANDBOOK_SHORTCUT, ", ".join(handbook) or "none")):
+        target = INSTALL_PATH + "\\Handbuch.html"
+        opened = read_shortcut(prefix, handbook[0])[0]
+        check(opened == target, "it opens %s" % opened)
     check(not prefix.find_shortcut("desktop"), "no desktop shortcut without DESKTOPSHORTCUT=1")
 
     entries = uninstall_entries(prefix)
@@ -332,7 +356,7 @@ def check_written(prefix, before):
     Installer's records."""
     tree, registry = prefix.snapshot()
     allowed = re.compile(r"^drive_c/(%s(/|$)|windows/Installer(/|$))" % re.escape(INSTALL_DIR))
-    shortcuts = set(prefix.shortcut_places("programs"))
+    shortcuts = set(prefix.shortcut_places("programs") + prefix.shortcut_places("programs", HANDBOOK_SHORTCUT))
     stray = [n for n in differences(before[0], tree) if not allowed.match(n) and n not in shortcuts]
     check(not stray, "no file written anywhere else%s" % ("; but: " + describe(stray, before[0], tree) if stray else ""))
     values = [n for n in differences(before[1], registry)
@@ -377,6 +401,12 @@ def main():
         status = prefix.msiexec("/i", windows_path(damaged), "/qn")
         # 1620: the package cannot be opened (Windows); Wine says 1627.
         check(status in (1620, 1627), "msiexec /i fails with status %d (1620 on Windows, 1627 under Wine)" % status)
+        nothing_left(prefix, before, "nothing installed")
+
+        part("values the game would refuse")
+        for values in BAD_VALUES:
+            status = prefix.msiexec("/i", windows_path(msi), "/qn", *values)
+            check(status == 1603, "%s: msiexec /i fails with status %d (1603)" % (" ".join(values), status))
         nothing_left(prefix, before, "nothing installed")
 
         part("installing: msiexec /i %s /qn" % os.path.basename(msi))
@@ -427,20 +457,27 @@ def main():
         check(status == 0, "status %d" % status)
         desktop = prefix.find_shortcut("desktop")
         if check(len(desktop) == 1, "one desktop shortcut: %s" % (", ".join(desktop) or "none")):
-            link = pylnk.file()
-            link.open(prefix.path(desktop[0]))
-            check(link.local_path == "C:\\" + INSTALL_DIR.replace("/", "\\") + "\\roemische-zahlen.exe",
-                  "it starts %s" % link.local_path)
+            link = read_shortcut(prefix, desktop[0])
+            check(link[0] == INSTALL_PATH + "\\roemische-zahlen.exe",
+                  "it starts %s" % link[0])
             check_arguments(link, "--bis 100")
-            link.close()
         programs = prefix.find_shortcut("programs")
         if check(len(programs) == 1, "and the Start-menu shortcut"):
-            link = pylnk.file()
-            link.open(prefix.path(programs[0]))
-            check_arguments(link, "--bis 100")
-            link.close()
+            check_arguments(read_shortcut(prefix, programs[0]), "--bis 100")
         status = prefix.msiexec("/x", windows_path(msi), "/qn")
         check(status == 0, "msiexec /x: status %d" % status)
+        nothing_left(prefix, before, "nothing left")
+
+        part("values at the edges the game takes")
+        for values in GOOD_EDGES:
+            status = prefix.msiexec("/i", windows_path(msi), "/qn", *values)
+            check(status == 0, "%s: status %d" % (" ".join(values), status))
+            programs = prefix.find_shortcut("programs")
+            if check(len(programs) == 1, "the Start-menu shortcut"):
+                check_arguments(read_shortcut(prefix, programs[0]),
+                                " ".join("--" + name.lower() + " " + value
+                                         for name, value in (v.split("=") for v in values)))
+            check(prefix.msiexec("/x", windows_path(msi), "/qn") == 0, "removed")
         nothing_left(prefix, before, "nothing left")
     except (Abort, SetupFailed) as error:
         failures.append(str(error))

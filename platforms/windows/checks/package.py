@@ -4,17 +4,20 @@
 """Checks the Windows zip as a school gets it, and the executable in it;
 and the Windows Installer package as its IT gets it.
 
-The zip: under 15 MB, one folder with the game, LIESMICH.txt, the licences
-of the game and of Qt, and the game's source. The executable: a 64-bit
-(PE32+, x86-64) Windows GUI program, stripped (no symbol table, no
-debugging sections), that imports only DLLs every Windows has (no Qt, C++
-runtime, libgcc or winpthread DLL), with the icon and the
-version resource 1.0.0.0, shown as "1.00", in German (Germany).
+The zip: under 15 MB, one folder with the game, LIESMICH.txt, the
+handbook, the licences of the game and of Qt, and the game's source. The
+executable: a 64-bit (PE32+, x86-64) Windows GUI program, stripped (no
+symbol table, no debugging sections), that imports only DLLs every Windows
+has (no Qt, C++ runtime, libgcc or winpthread DLL) and no HTTP library
+(WinINet, WinHTTP, urlmon: neither imported, nor delay-loaded, nor named
+for loading later), with the icon and the version resource 1.0.0.0, shown
+as "1.00", in German (Germany).
 
 The package, as msiinfo and msiextract read it: for 64-bit Windows, German,
 per machine, the game's name, version and publisher, the fixed upgrade code,
-the game's icon for the list of installed apps, the Start-menu shortcut and
-the desktop shortcut that only DESKTOPSHORTCUT=1 brings, and the zip's
+the game's icon for the list of installed apps, the Start-menu shortcuts to
+the game and to the handbook, the desktop shortcut that only
+DESKTOPSHORTCUT=1 brings, and the zip's
 files, byte for byte, in C:\\Program Files\\Römische Zahlen\\. (The install
 check under Wine is install.py.)
 
@@ -44,6 +47,9 @@ SYSTEM_DLLS = {
     "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll", "version.dll",
     "winmm.dll", "winspool.drv", "ws2_32.dll", "wtsapi32.dll",
 }
+
+# What a program would fetch web pages or files from the network with.
+HTTP_DLLS = ("wininet.dll", "winhttp.dll", "urlmon.dll")
 
 RT_ICON = 3
 RT_GROUP_ICON = 14
@@ -103,6 +109,12 @@ def check_executable(data):
     foreign = [dll for dll in imports if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")]
     check(not foreign, "imports only Windows' own DLLs: " + ", ".join(imports)
           + ("; not Windows': " + ", ".join(foreign) if foreign else ""))
+    delayed = [entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
+    lowered = data.lower()
+    http = [dll for dll in HTTP_DLLS if dll in imports + delayed or dll.encode() in lowered
+            or dll.encode("utf-16-le") in lowered]
+    check(not http, "no HTTP library imported, delay-loaded or named: "
+          + (", ".join(http) if http else "none of " + ", ".join(HTTP_DLLS)))
 
     # The spoken messages' UI Automation notification is looked up by name
     # when first needed (the imports above hold no uiautomationcore.dll).
@@ -196,10 +208,15 @@ def check_msi(msi, zip_files):
 
     shortcuts = {row[0]: row for row in msi_table(msi, "Shortcut")}
     features = {row[0]: row for row in msi_table(msi, "Feature")}
+    files = {row[0]: row[2].split("|")[-1] for row in msi_table(msi, "File")}
     feature_of = {row[1]: row[0] for row in msi_table(msi, "FeatureComponents")}
     start = shortcuts.get("StartMenu", [""] * 12)
     check(start[1:3] == ["ProgramMenuFolder", "Römische Zahlen"] and start[4] == "[#Game]" and start[11] == "INSTALLDIR",
           "Start-menu shortcut \"Römische Zahlen\" to the game, in its folder")
+    handbook = shortcuts.get("Handbook", [""] * 12)
+    check(handbook[1:3] == ["ProgramMenuFolder", "Römische Zahlen – Handbuch"] and handbook[4] == "[#Handbook]"
+          and files.get("Handbook") == "Handbuch.html",
+          "Start-menu shortcut \"Römische Zahlen – Handbuch\" to Handbuch.html")
     desktop = shortcuts.get("Desktop", [""] * 12)
     desktop_level = features.get(feature_of.get(desktop[3]), [""] * 6)[5]
     actions = {row[0]: row for row in msi_table(msi, "CustomAction")}
@@ -233,7 +250,7 @@ def main():
         names = archive.namelist()
         top = os.path.splitext(os.path.basename(path))[0] + "/"
         check(all(name.startswith(top) for name in names), "everything in the folder " + top)
-        wanted = ["roemische-zahlen.exe", "LIESMICH.txt", "Lizenzen/GPL-3.0-or-later.txt",
+        wanted = ["roemische-zahlen.exe", "LIESMICH.txt", "Handbuch.html", "Lizenzen/GPL-3.0-or-later.txt",
                   "Lizenzen/Qt/LGPL-3.0-only.txt", "Lizenzen/Qt/GPL-3.0-only.txt"]
         for name in wanted:
             check(top + name in names, name)
