@@ -794,12 +794,13 @@ def check_update(site):
 
 # The links of the handbook, read from the game's page (the handbook's own
 # policy lets it fetch nothing): each to a place in it that is there, or to
-# a file of the page's origin that comes.
+# a file of the page's origin that comes. Its style sheet is left out: parsed
+# here, it would fall under the game page's policy, not its own.
 HANDBOOK_LINKS = """
 const done = arguments[arguments.length - 1];
 const address = new URL("Handbuch.html", location.href);
 fetch(address).then(answer => answer.text()).then(text => {
-  const page = new DOMParser().parseFromString(text, "text/html");
+  const page = new DOMParser().parseFromString(text.replace(/<style[^]*?<\\/style>/g, ""), "text/html");
   const links = Array.from(page.querySelectorAll("a[href]"), a => new URL(a.getAttribute("href"), address));
   return Promise.all(links.map(url => url.origin !== location.origin ? url.href + ": another origin"
     : url.pathname === address.pathname
