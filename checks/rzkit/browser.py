@@ -223,13 +223,20 @@ class Console:
             raise CheckFailed(f"{self.driver.engine}: console {level.lower()}: {message}")
 
 
-# The addresses of everything in the page's caches.
+# What the page keeps in the browser: the addresses of everything in its
+# caches, and whatever it put in cookies, web storage or databases.
 CACHED = """
 window.rzCached = null;
+const databases = window.indexedDB && indexedDB.databases ? indexedDB.databases() : Promise.resolve([]);
 (window.caches ? caches.keys() : Promise.resolve([]))
   .then(names => Promise.all(names.map(name => caches.open(name).then(cache => cache.keys()))))
-  .then(lists => { window.rzCached = {urls: [].concat(...lists).map(request => request.url)}; },
-        error => { window.rzCached = {urls: ['(unread: ' + error + ')']}; });
+  .then(lists => databases.then(found => {
+          window.rzCached = {urls: [].concat(...lists).map(request => request.url),
+                             kept: [document.cookie && 'cookies: ' + document.cookie,
+                                    localStorage.length && 'localStorage: ' + Object.keys(localStorage),
+                                    sessionStorage.length && 'sessionStorage: ' + Object.keys(sessionStorage),
+                                    ...found.map(database => 'IndexedDB: ' + database.name)].filter(Boolean)}; }),
+        error => { window.rzCached = {urls: ['(unread: ' + error + ')'], kept: []}; });
 """
 
 
@@ -238,14 +245,17 @@ def sent_nowhere_else(server, driver):
     page asked for nothing outside its origin (the hosts of the browser's
     own services, driver.services, are the browser's), the console names
     no violation of the page's Content Security Policy since it was last
-    read, and the service worker's cache holds the page's own files
-    alone."""
+    read, the service worker's cache holds the page's own files alone, and
+    the page keeps no cookie, web storage or database."""
     violations = [text for _, text in driver.console() if "Content Security Policy" in text
                   or "Content-Security-Policy" in text]
     if violations:
         raise CheckFailed(f"{driver.engine}: the page's policy was violated: {violations}")
     driver.execute_script(CACHED)
-    cached = wait("the page's caches", lambda: driver.execute_script("return window.rzCached;"), 10)["urls"]
+    found = wait("the page's caches", lambda: driver.execute_script("return window.rzCached;"), 10)
+    cached = found["urls"]
+    if found["kept"]:
+        raise CheckFailed(f"{driver.engine}: the page keeps more than its files: {found['kept']}")
 
     def host(request):
         target = request.split(" ", 1)[1]
@@ -262,4 +272,5 @@ def sent_nowhere_else(server, driver):
     services = sorted({host(request) for request in server.refused})
     print(f"   the network: {len(server.proxied)} requests of the page, all to its origin"
           f"{'; the browser asked its own services ' + ', '.join(services) if services else ''}; "
-          f"no violation of the page's policy; the service worker's cache holds {len(cached)} of its files")
+          f"no violation of the page's policy; the service worker's cache holds {len(cached)} of its files, "
+          f"and nothing else is kept")
