@@ -207,9 +207,13 @@ def check_start(site):
     server = Server(site.parent)
     try:
         start = urllib.parse.urljoin(f"{server.url}{site.name}/manifest.webmanifest", manifest["start_url"])
-        ident = urllib.parse.urljoin(start, manifest.get("id", start))
         if "id" not in manifest:
             raise CheckFailed("the manifest has no id")
+        # A browser resolves the id against the start address's origin: the
+        # origin itself would be the id of any app at its root as well.
+        ident = urllib.parse.urljoin(server.url, manifest["id"])
+        if ident == server.url:
+            raise CheckFailed(f"the manifest's id {manifest['id']!r} names the origin, not the game")
         if not ident.startswith(server.url) or not start.startswith(server.url):
             raise CheckFailed(f"the manifest's start address {start} or id {ident} is not on the page's origin")
         try:
